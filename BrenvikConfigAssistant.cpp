@@ -1,0 +1,15 @@
+// Brenvik Config Assistant: turns a few UUIDs into the AT commands that set
+// up a BLE module. It only shows text; it never talks to a module.
+#include "main.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("brenvik-config-assistant"));
+
+    TfrmMain frmMain;
+    frmMain.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the program and starts it (needs a display; see the README for Xvfb).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages "${BUILD_PACKAGES[@]}"
+
+cmake --preset dev
+cmake --build --preset dev --target brenvik-config-assistant
+exec build/dev/brenvik-config-assistant

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the program and its test suite, then runs the tests (no display needed).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages "${BUILD_PACKAGES[@]}"
+
+preset=${1:-dev}
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+ctest --preset "$preset"

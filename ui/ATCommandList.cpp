@@ -1,0 +1,72 @@
+#include "ATCommandList.h"
+
+#include "FormStyle.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int clientWidth = 467;
+constexpr int clientHeight = 424;
+constexpr int resultHeight = 385;
+} // namespace
+
+TfrmResult::TfrmResult(QWidget *parent)
+    : QDialog(parent)
+    , GBResult(new QGroupBox(this))
+    , memLog(new QPlainTextEdit(GBResult))
+    , btnOK(new QPushButton(tr("OK"), this))
+{
+    setObjectName(QStringLiteral("frmResult"));
+    setWindowTitle(tr("AT Commands List"));
+    setFont(FormFont());
+    MakeFixedSizeWindow(this, clientWidth, clientHeight, MinimiseButton::hidden);
+
+    GBResult->setObjectName(QStringLiteral("GBResult"));
+    GBResult->setGeometry(0, 0, clientWidth, resultHeight);
+    auto *resultLayout = new QVBoxLayout(GBResult);
+    resultLayout->setContentsMargins(2, 2, 2, 2);
+    resultLayout->addWidget(memLog);
+
+    memLog->setObjectName(QStringLiteral("memLog"));
+    memLog->setReadOnly(true);
+    memLog->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memLog->setTabChangesFocus(true);
+    memLog->setAccessibleName(windowTitle());
+
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setGeometry(176, 392, 75, 25);
+    // Enter in the text must not close the window.
+    btnOK->setAutoDefault(false);
+    btnOK->setDefault(false);
+    connect(btnOK, &QPushButton::clicked, this, &TfrmResult::btnOKClick);
+
+    setTabOrder(memLog, btnOK);
+    memLog->setFocus();
+}
+
+void TfrmResult::AddLine(const QString &line)
+{
+    memLog->appendPlainText(line);
+}
+
+void TfrmResult::keyPressEvent(QKeyEvent *event)
+{
+    // The window has no cancel button: Escape leaves it open, as Enter does.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfrmResult::btnOKClick()
+{
+    accept();
+}

@@ -1,0 +1,53 @@
+#include "FormStyle.h"
+
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+QFont FormFont()
+{
+    // Where the first face is missing, the next ones have close metrics, so
+    // the captions fit their fixed places.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    return font;
+}
+
+QIcon ProgramIcon()
+{
+    return QIcon(QStringLiteral(":/icons/brenvik-config-assistant.ico"));
+}
+
+QIcon LogoIcon()
+{
+    return QIcon(QStringLiteral(":/icons/brenvik-logo.ico"));
+}
+
+void MakeFixedSizeWindow(QWidget *window, int width, int height, MinimiseButton minimise)
+{
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                            | Qt::MSWindowsFixedSizeDialogHint;
+    if (minimise == MinimiseButton::shown)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(window->windowFlags() | flags);
+    window->setFixedSize(width, height);
+    window->setWindowIcon(ProgramIcon());
+}
+
+void ShowMessage(QWidget *owner, QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, QString::fromLatin1(MessageCaption), text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen())
+        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                                screen->availableGeometry()));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+#include <QMessageBox>
+#include <QString>
+#include <Qt>
+
+class QWidget;
+
+// What both windows share: their font, icon and fixed-size frame, and the
+// one way this program shows a message box.
+
+// The caption of every message box: the program's web address.
+inline constexpr char WebAddress[] = "www.brenvik.example";
+inline constexpr char SupportAddress[] = "support@brenvik.example";
+inline constexpr const char *MessageCaption = WebAddress;
+
+// "MS Sans Serif", 12 pixels high; Qt falls back to a similar sans-serif
+// face where that font is not installed.
+[[nodiscard]] QFont FormFont();
+
+[[nodiscard]] QIcon ProgramIcon();
+[[nodiscard]] QIcon LogoIcon();
+
+// Gives `window` a fixed client area of `width` by `height` pixels and a
+// title bar with the close box, plus a minimise button where asked for.
+enum class MinimiseButton { shown, hidden };
+void MakeFixedSizeWindow(QWidget *window, int width, int height, MinimiseButton minimise);
+
+// A modal message box owned by `owner`, with MessageCaption as its caption
+// and exactly one OK button. Returns when the user has dismissed it.
+void ShowMessage(QWidget *owner, QMessageBox::Icon icon, const QString &text);
+
+// Centres `window` on the screen it will appear on.
+void CentreOnScreen(QWidget *window);

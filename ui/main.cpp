@@ -1,0 +1,321 @@
+#include "main.h"
+
+#include "ATCommandList.h"
+#include "BeaconList.h"
+#include "FormStyle.h"
+#include "StudyList.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <exception>
+#include <string_view>
+
+using namespace brenvik;
+
+namespace {
+
+constexpr int clientWidth = 520;
+constexpr int clientHeight = 384;
+constexpr int statusBarHeight = 25;
+constexpr int fieldGroupHeight = 72;
+constexpr int uuidLength = 36;
+constexpr int valueLength = 5;
+constexpr int buttonHeight = 25;
+
+// The generators work on bytes; the window hands them UTF-8.
+std::string_view Bytes(const QByteArray &text)
+{
+    return {text.constData(), static_cast<std::size_t>(text.size())};
+}
+
+// A tab page whose groups are docked: fixed-height groups stack from the
+// top, the one without a height takes what is left.
+QVBoxLayout *DockLayout(QWidget *page)
+{
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+QGroupBox *AddGroup(QVBoxLayout *dock, const char *name, const QString &title, int height = 0)
+{
+    auto *group = new QGroupBox(title);
+    group->setObjectName(QLatin1String(name));
+    if (height > 0)
+        group->setFixedHeight(height);
+    dock->addWidget(group, height > 0 ? 0 : 1);
+    return group;
+}
+
+QLabel *AddLabel(QWidget *parent, const QString &text, int left, int top)
+{
+    auto *label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+// An edit field at the top of its group, with a hint below it; screen
+// readers announce it by the group's caption.
+QLineEdit *AddField(QGroupBox *group, const char *name, int maxLength, const QString &text,
+                    const QString &hint)
+{
+    auto *field = new QLineEdit(text, group);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(8, 16, 497, 20);
+    field->setMaxLength(maxLength);
+    field->setAccessibleName(group->title());
+    AddLabel(group, hint, 8, 48);
+    return field;
+}
+
+void AddHelpLines(QGroupBox *group, const QStringList &lines)
+{
+    int top = 24;
+    for (const QString &line : lines) {
+        AddLabel(group, line, 8, top);
+        top += 16;
+    }
+}
+
+QPushButton *AddButton(QWidget *parent, const char *name, const QString &caption, int left, int top,
+                       int width)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(left, top, width, buttonHeight);
+    return button;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget *parent)
+    : QMainWindow(parent)
+    , MainPage(new QTabWidget(this))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(tr("Brenvik Config Assistant V1.02"));
+    MakeFixedSizeWindow(this, clientWidth, clientHeight, MinimiseButton::shown);
+    CentreOnScreen(this);
+
+    // The status bar keeps the system's font; everything else uses the form's.
+    MainPage->setObjectName(QStringLiteral("MainPage"));
+    MainPage->setFont(FormFont());
+    setCentralWidget(MainPage);
+    BuildStudyPage();
+    BuildBeaconPage();
+    BuildAboutPage();
+    BuildStatusBar();
+    SetKeyboardOrder();
+    MainPage->setCurrentWidget(tbStudy);
+
+    connect(btnShow, &QPushButton::clicked, this, &TfrmMain::btnShowClick);
+    connect(btniBeacon, &QPushButton::clicked, this, &TfrmMain::btniBeaconClick);
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::BuildStudyPage()
+{
+    tbStudy = new QWidget;
+    tbStudy->setObjectName(QStringLiteral("tbStudy"));
+    MainPage->addTab(tbStudy, tr("Study Function for Master Role"));
+    QVBoxLayout *dock = DockLayout(tbStudy);
+
+    GBUUIDType = AddGroup(dock, "GBUUIDType", tr("UUID Type"), 41);
+    AddLabel(GBUUIDType, tr("Chose UUID type:"), 8, 19);
+    cbUUIDType = new QComboBox(GBUUIDType);
+    cbUUIDType->setObjectName(QStringLiteral("cbUUIDType"));
+    cbUUIDType->addItems({tr("Slave device is using 16 Bit format UUID"),
+                          tr("Slave device is using 128 Bit format UUID")});
+    cbUUIDType->setGeometry(112, 16, 393, cbUUIDType->sizeHint().height());
+    cbUUIDType->setAccessibleName(GBUUIDType->title());
+
+    GBUUIDNotify = AddGroup(dock, "GBUUIDNotify", tr("Characteristic included \"Notify\" property"),
+                            fieldGroupHeight);
+    edtCharNotify = AddField(GBUUIDNotify, "edtCharNotify", uuidLength, QStringLiteral("FFE1"),
+                             tr("Please input UUID which included \"Notify\" property"));
+
+    GBUUIDWrite = AddGroup(dock, "GBUUIDWrite",
+                           tr("Characteristic included \"Write\" or \"WriteWithoutResponse\" property"),
+                           fieldGroupHeight);
+    edtCharWrite = AddField(
+        GBUUIDWrite, "edtCharWrite", uuidLength, QStringLiteral("FFE1"),
+        tr("Please input UUID which included \"Write\" or \"WriteWithoutResponse\" property"));
+
+    GBHelp = AddGroup(dock, "GBHelp", tr("Help information"));
+    AddHelpLines(GBHelp,
+                 {tr("1. 16 Bits UUID format is like 'FFF0'"),
+                  tr("2. 128 Bits UUID format is like '0000FFE0-0000-1000-8000-00805F9B34FB'"),
+                  tr("3. Please use LightBlue for iOS to find UUID, android always show as 128 Bits UUID"),
+                  tr("4. If slave device is used one UUID, please keep those two UUID is same")});
+
+    GBButton = AddGroup(dock, "GBButton", QString(), 44);
+    btnShow = AddButton(GBButton, "btnShow", tr("Create AT Commands List"), 344, 11, 155);
+}
+
+void TfrmMain::BuildBeaconPage()
+{
+    tabBeacon = new QWidget;
+    tabBeacon->setObjectName(QStringLiteral("tabBeacon"));
+    MainPage->addTab(tabBeacon, tr("iBeacon function for Slave Role"));
+    QVBoxLayout *dock = DockLayout(tabBeacon);
+
+    gbiBeaconUUID = AddGroup(dock, "gbiBeaconUUID", tr("iBeacon UUID or WeChat UUID"), fieldGroupHeight);
+    edtiBeaconUUID = AddField(gbiBeaconUUID, "edtiBeaconUUID", uuidLength,
+                              QStringLiteral("0000FFF0-0000-1000-8000-00805F9B34FB"),
+                              tr("Please input UUID, Should like \"0000FFE0-0000-1000-8000-00805F9B34FB\""));
+
+    gbiBeaconMajor = AddGroup(dock, "gbiBeaconMajor", tr("iBeacon Major or WeChat Major"),
+                              fieldGroupHeight);
+    edtiBeaconMajor = AddField(gbiBeaconMajor, "edtiBeaconMajor", valueLength, QStringLiteral("10123"),
+                               tr("Please input Major, Should like \"04D2\" (Hex mode) or \"01234\" (Decimal mode)"));
+
+    gbiBeaconMinor = AddGroup(dock, "gbiBeaconMinor", tr("iBeacon Minor or WeChat Minor"),
+                              fieldGroupHeight);
+    edtiBeaconMinor = AddField(gbiBeaconMinor, "edtiBeaconMinor", valueLength, QStringLiteral("10125"),
+                               tr("Please input Minor, Should like \"04D3\" (Hex mode) or \"01235\" (Decimal mode)"));
+
+    gbiBeaconHelp = AddGroup(dock, "gbiBeaconHelp", tr("Help information"));
+    AddHelpLines(gbiBeaconHelp,
+                 {tr("1. Major or Minor is between 1~65535, Hex mode length is 4, Decimal mode is 5."),
+                  tr("2. If you want to use it in WeChat, Please ask Tencent to get UUID information."),
+                  tr("3. iBeacon is based on BLE, iBeacon format is 21 Bytes in advertising data.")});
+    btniBeacon = AddButton(gbiBeaconHelp, "btniBeacon", tr("Create iBeacon AT Commands List"), 272, 80, 227);
+}
+
+void TfrmMain::BuildAboutPage()
+{
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    // "&&" shows one ampersand and makes no keyboard accelerator.
+    MainPage->addTab(TabSheet1, tr("Quorinet&&Zelvane"));
+
+    imgLogo = new QLabel(TabSheet1);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(LogoIcon().pixmap(32, 32));
+    imgLogo->setGeometry(112, 134, 32, 32);
+
+    lbBuilding = AddLabel(TabSheet1, tr("Building......"), 168, 144);
+    lbBuilding->setObjectName(QStringLiteral("lbBuilding"));
+}
+
+void TfrmMain::BuildStatusBar()
+{
+    sbTitle = new QStatusBar(this);
+    sbTitle->setObjectName(QStringLiteral("sbTitle"));
+    sbTitle->setFixedHeight(statusBarHeight);
+    sbTitle->setSizeGripEnabled(false);
+
+    auto *webPanel = new QLabel(QString::fromLatin1(WebAddress));
+    webPanel->setFixedWidth(160);
+    webPanel->setAlignment(Qt::AlignCenter);
+    webPanel->setLayoutDirection(Qt::RightToLeft);
+    sbTitle->addWidget(webPanel);
+    // The last panel reaches the right edge.
+    sbTitle->addWidget(new QLabel(QString::fromLatin1(SupportAddress)), 1);
+    setStatusBar(sbTitle);
+}
+
+void TfrmMain::SetKeyboardOrder()
+{
+    // The Write field comes before the Notify field although it stands
+    // below it. Widgets of hidden pages are skipped, so each tab strip leads
+    // straight to the fields of its own page.
+    QWidget *const order[] = {MainPage->tabBar(), cbUUIDType,      edtCharWrite,    edtCharNotify, btnShow,
+                              edtiBeaconMinor,    edtiBeaconUUID,  edtiBeaconMajor, btniBeacon};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TfrmMain::FormCreate()
+{
+    // Qt's backing store already paints every widget off screen first (the
+    // double buffering this window wants); make sure nothing opts out.
+    setAttribute(Qt::WA_PaintOnScreen, false);
+    MainPage->tabBar()->setFocus();
+}
+
+void TfrmMain::btnShowClick()
+{
+    const QByteArray notify = edtCharNotify->text().toUtf8();
+    const QByteArray write = edtCharWrite->text().toUtf8();
+    Present(BuildStudyList({Bytes(notify), Bytes(write), cbUUIDType->currentIndex()}));
+}
+
+void TfrmMain::btniBeaconClick()
+{
+    const QByteArray uuid = edtiBeaconUUID->text().toUtf8();
+    const QByteArray major = edtiBeaconMajor->text().toUtf8();
+    const QByteArray minor = edtiBeaconMinor->text().toUtf8();
+    Present(BuildBeaconList({Bytes(uuid), Bytes(major), Bytes(minor)}));
+}
+
+void TfrmMain::Present(const ListOutcome &outcome)
+{
+    if (const auto *rejection = std::get_if<InputRejection>(&outcome))
+        ShowRejection(*rejection);
+    else
+        ShowCommandList(std::get<CommandList>(outcome));
+}
+
+void TfrmMain::ShowRejection(const InputRejection &rejection)
+{
+    ShowMessage(this, QMessageBox::Information,
+                QString::fromLatin1(rejection.message.data(), static_cast<qsizetype>(rejection.message.size())));
+    if (QLineEdit *field = FieldFor(rejection.focus)) {
+        field->setFocus();
+        field->selectAll();
+    }
+}
+
+std::unique_ptr<TfrmResult> TfrmMain::NewResultWindow()
+{
+    return std::make_unique<TfrmResult>();
+}
+
+void TfrmMain::ShowCommandList(const CommandList &lines)
+{
+    // The window lives only for this call, however showing it ends.
+    try {
+        const std::unique_ptr<TfrmResult> frmResult = NewResultWindow();
+        for (const std::string &line : lines)
+            frmResult->AddLine(QString::fromStdString(line));
+        frmResult->exec();
+    } catch (const std::exception &error) {
+        ShowMessage(this, QMessageBox::Critical,
+                    tr("The command list could not be shown: %1").arg(QString::fromLocal8Bit(error.what())));
+    } catch (...) {
+        ShowMessage(this, QMessageBox::Critical, tr("The command list could not be shown."));
+    }
+}
+
+QLineEdit *TfrmMain::FieldFor(FocusField field) const
+{
+    switch (field) {
+    case FocusField::edtCharNotify:
+        return edtCharNotify;
+    case FocusField::edtCharWrite:
+        return edtCharWrite;
+    case FocusField::edtiBeaconUUID:
+        return edtiBeaconUUID;
+    case FocusField::edtiBeaconMajor:
+        return edtiBeaconMajor;
+    case FocusField::edtiBeaconMinor:
+        return edtiBeaconMinor;
+    case FocusField::none:
+        break;
+    }
+    return nullptr;
+}
