@@ -7,7 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setDesktopFileName(QStringLiteral("brenvik-config-assistant"));
+    QApplication::setDesktopFileName(QStringLiteral("example.brenvik.ConfigAssistant"));
 
     TfrmMain frmMain;
     frmMain.show();
