@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Runs the real program under Xvfb and strace, makes a command list and a
+# rejection through the keyboard, closes it, and fails if the program
+# created or wrote any file, opened a socket other than its display and
+# desktop-session connections, or started another program.
+#
+#   scripts/privacy-check.sh [BUILD_DIR]     (default: build/dev)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool openbox strace dbus-daemon dbus-bin
+
+build=${1:-build/dev}
+if [ ! -x "$build/brenvik-config-assistant" ]; then
+    cmake --preset dev
+    cmake --build --preset dev --target brenvik-config-assistant
+    build=build/dev
+fi
+program=$(realpath "$build/brenvik-config-assistant")
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A desktop session of its own: display, window manager, session bus and
+# runtime folder, as a user's login gives them.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+# In the session's bus: the program talks to the session bus only to offer
+# its accessibility interface to screen readers.
+cat >"$work/session.sh" <<SESSION
+strace -f -qq -o "$work/trace" -e trace=%file,%network,%process "$program" &
+echo "\$DBUS_SESSION_BUS_ADDRESS" >"$work/bus"
+wait
+SESSION
+dbus-run-session -- bash "$work/session.sh" &
+pids+=($!)
+
+seen() { # seen TITLE: waits for a window with that title to be shown
+    xdotool search --sync --onlyvisible --name "$1" >/dev/null
+}
+key() { xdotool key --delay 80 "$@"; sleep 0.4; }
+
+failures=()
+seen "Brenvik Config Assistant" && sleep 0.5
+main=$(xdotool search --onlyvisible --name "Brenvik Config Assistant" | head -n 1)
+xdotool windowactivate --sync "$main"
+# Focus starts on the tab strip; Tab reaches the type, Write, Notify and the button.
+key Tab Tab Tab Tab space
+timeout 10 bash -c "$(declare -f seen); seen 'AT Commands List'" || failures+=("the command list window did not open")
+key Tab space
+# Back to the type, choose 128-bit: the 16-bit defaults are then rejected.
+key shift+Tab shift+Tab shift+Tab Down Tab Tab Tab space
+timeout 10 bash -c "$(declare -f seen); seen 'www.brenvik.example'" || failures+=("the rejection did not show")
+key Return
+xdotool windowactivate --sync "$main"
+key alt+F4
+for _ in $(seq 100); do pgrep -f "^$program" >/dev/null || break; sleep 0.1; done
+pgrep -f "^$program" >/dev/null && failures+=("the program did not end when its window was closed")
+sleep 0.5
+
+trace="$work/trace"
+bus_path=$(sed -n 's/^unix:path=\([^,]*\).*/\1/p' "$work/bus")
+display_socket="/tmp/.X11-unix/X${DISPLAY#:}"
+
+echo "strace saw $(grep -c . "$trace") calls to files, sockets and processes."
+# Files opened for writing, and calls that create, change or remove files.
+writes=$(grep -E '^[0-9]+ +(open|openat|openat2|creat)\(' "$trace" | grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND|creat\(' \
+    | grep -v '"/dev/null"' | grep -vE '= -1 ' || true)
+changes=$(grep -E '^[0-9]+ +(mkdir|mkdirat|rename|renameat2?|unlink|unlinkat|link|linkat|symlink|symlinkat|truncate|chmod|fchmodat|chown|fchownat|utimensat|mknod|mknodat)\(' "$trace" \
+    | grep -vE '= -1 ' || true)
+# Sockets: only the display, the session bus, and glibc's failed look-up of
+# the name service cache daemon (for the user's home folder) are expected.
+sockets=$(grep -E '^[0-9]+ +(socket|connect|bind|listen|accept4?)\(' "$trace" \
+    | grep -vE "connect\([0-9]+, \{sa_family=AF_UNIX, sun_path=@?\"($display_socket|${bus_path:-/nonexistent})\"\}" \
+    | grep -vE 'connect\([0-9]+, \{sa_family=AF_UNIX, sun_path="/var/run/nscd/socket"\}, [0-9]+\) = -1 ENOENT' \
+    | grep -vE 'socket\(AF_UNIX, ' || true)
+programs=$(grep -E '^[0-9]+ +execve\(' "$trace" | tail -n +2 || true)
+
+report() { # report WHAT LINES
+    [ -z "$2" ] && return 0
+    failures+=("$1")
+    printf '%s:\n%s\n' "$1" "$2" | head -n 20
+}
+report "files written or created" "$writes"
+report "files changed" "$changes"
+report "sockets besides the display and the session bus" "$sockets"
+report "programs started" "$programs"
+
+echo "connections: $(grep -cE 'connect\(' "$trace") (display: $(grep -c "$display_socket" "$trace"), session bus: $(grep -c "${bus_path:-/nonexistent}" "$trace"))"
+if [ ${#failures[@]} -ne 0 ]; then
+    printf 'FAILED: %s\n' "${failures[@]}"
+    exit 1
+fi
+echo "Privacy check passed: no file written or created, no other socket, no other program."
