@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
@@ -53,7 +54,21 @@ TfrmResult::TfrmResult(QWidget *parent)
 
 void TfrmResult::AddLine(const QString &line)
 {
-    memLog->appendPlainText(line);
+    // Through a cursor of its own, so that empty lines are kept even at the
+    // start of the text.
+    QTextCursor end(memLog->document());
+    end.movePosition(QTextCursor::End);
+    if (addedLines > 0)
+        end.insertBlock();
+    end.insertText(line);
+    ++addedLines;
+}
+
+void TfrmResult::showEvent(QShowEvent *event)
+{
+    // A list taller than the window opens at its first line.
+    memLog->moveCursor(QTextCursor::Start);
+    QDialog::showEvent(event);
 }
 
 void TfrmResult::keyPressEvent(QKeyEvent *event)

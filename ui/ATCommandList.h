@@ -19,6 +19,7 @@ public:
     void AddLine(const QString &line);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -27,4 +28,5 @@ private:
     QGroupBox *GBResult;
     QPlainTextEdit *memLog;
     QPushButton *btnOK;
+    int addedLines = 0;
 };

@@ -33,7 +33,9 @@ void MakeFixedSizeWindow(QWidget *window, int width, int height, MinimiseButton 
                             | Qt::MSWindowsFixedSizeDialogHint;
     if (minimise == MinimiseButton::shown)
         flags |= Qt::WindowMinimizeButtonHint;
-    window->setWindowFlags(window->windowFlags() | flags);
+    // Keep only the window's type: a top-level widget starts with every
+    // title-bar button hint set, the maximise button among them.
+    window->setWindowFlags((window->windowFlags() & Qt::WindowType_Mask) | flags);
     window->setFixedSize(width, height);
     window->setWindowIcon(ProgramIcon());
 }

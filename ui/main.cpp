@@ -134,8 +134,9 @@ void TfrmMain::BuildStudyPage()
     QVBoxLayout *dock = DockLayout(tbStudy);
 
     GBUUIDType = AddGroup(dock, "GBUUIDType", tr("UUID Type"), 41);
-    AddLabel(GBUUIDType, tr("Chose UUID type:"), 8, 19);
+    QLabel *typeLabel = AddLabel(GBUUIDType, tr("Chose UUID type:"), 8, 19);
     cbUUIDType = new QComboBox(GBUUIDType);
+    typeLabel->setBuddy(cbUUIDType); // so that screen readers announce it
     cbUUIDType->setObjectName(QStringLiteral("cbUUIDType"));
     cbUUIDType->addItems({tr("Slave device is using 16 Bit format UUID"),
                           tr("Slave device is using 128 Bit format UUID")});
