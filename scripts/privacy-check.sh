@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool openbox strace dbus-daemon dbus-bin
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool jwm strace dbus-daemon dbus-bin
 
 build=${1:-build/dev}
 if [ ! -x "$build/brenvik-config-assistant" ]; then
@@ -34,7 +34,7 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
-openbox >/dev/null 2>&1 &
+jwm >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
 

@@ -18,7 +18,10 @@ QFont FormFont()
 
 QIcon ProgramIcon()
 {
-    return QIcon(QStringLiteral(":/icons/brenvik-config-assistant.ico"));
+    // One icon for the whole run: every command list window shares its
+    // decoded images instead of filling the pixmap cache with copies.
+    static const QIcon icon(QStringLiteral(":/icons/brenvik-config-assistant.ico"));
+    return icon;
 }
 
 QIcon LogoIcon()
