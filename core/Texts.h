@@ -9,27 +9,24 @@
 namespace brenvik::texts {
 
 inline constexpr std::string_view fillAllFields = "Please fill in all fields";
-inline constexpr std::string_view badNotify =
-    "Please input correct included \"Notify\" Characteristic!";
-inline constexpr std::string_view badWrite =
-    "Please input correct included \"Write\" or \"WriteWithoutResponse\" Characteristic!";
-inline constexpr std::string_view tooDifferent =
-    "Those two Characteristics is defferent more than 1 Bytes, We cant use it!";
+inline constexpr std::string_view badNotify = "Please input correct included \"Notify\" Characteristic!";
+inline constexpr std::string_view badWrite
+    = "Please input correct included \"Write\" or \"WriteWithoutResponse\" Characteristic!";
+inline constexpr std::string_view tooDifferent
+    = "Those two Characteristics is defferent more than 1 Bytes, We cant use it!";
 inline constexpr std::string_view badBeaconUuidDigits = "Please input correct iBeacon UUID!";
 inline constexpr std::string_view badBeaconUuidLength = "Please input correct iBeacon UUID value!";
 inline constexpr std::string_view badBeaconMajor = "Please input correct iBeacon Major value!";
 inline constexpr std::string_view badBeaconMinor = "Please input correct iBeacon Minor value!";
 
 inline constexpr std::array allMessages = {
-    fillAllFields,  badNotify,           badWrite,       tooDifferent,
+    fillAllFields,       badNotify,           badWrite,       tooDifferent,
     badBeaconUuidDigits, badBeaconUuidLength, badBeaconMajor, badBeaconMinor,
 };
 
 // The opening lines that both lists share.
-inline constexpr std::string_view onceHeading =
-    "         Those AT Command only need be executed once more";
-inline constexpr std::string_view onceUnderline =
-    "         ================================================";
+inline constexpr std::string_view onceHeading = "         Those AT Command only need be executed once more";
+inline constexpr std::string_view onceUnderline = "         ================================================";
 inline constexpr std::string_view renew = "AT+RENEW";
 
 // Study list: set-up before the UUID commands.

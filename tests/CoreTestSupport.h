@@ -123,9 +123,9 @@ inline void VerifyList(const ListOutcome &outcome, const QByteArrayList &expecte
         }
     }
     if (actualCount != expected.size()) {
-        const QByteArray extra = actualCount > common
-            ? "; first extra line " + Quoted((*list)[static_cast<std::size_t>(common)])
-            : "; first missing line " + Quoted(View(expected[common]));
+        const QByteArray extra
+            = actualCount > common ? "; first extra line " + Quoted((*list)[static_cast<std::size_t>(common)])
+                                   : "; first missing line " + Quoted(View(expected[common]));
         QFAIL(("the list has " + QByteArray::number(actualCount) + " lines, expected "
                + QByteArray::number(expected.size()) + extra)
                   .constData());

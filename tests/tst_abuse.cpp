@@ -148,14 +148,14 @@ void tst_Abuse::manyRequestsLeaveNothingBehind()
         {"tabBeacon", major, QStringLiteral("10123"), "btniBeacon", true},
         {"tbStudy", notify, QStringLiteral("0000"), "btnShow", false},
     };
-    constexpr int total = 500;
-    constexpr int warmUp = 100;
+    constexpr std::size_t total = 500;
+    constexpr std::size_t warmUp = 100;
 
     const qsizetype widgetsBefore = QApplication::allWidgets().size();
     long residentAfterWarmUp = 0;
-    int lists = 0;
-    int rejections = 0;
-    for (int i = 0; i < total; ++i) {
+    std::size_t lists = 0;
+    std::size_t rejections = 0;
+    for (std::size_t i = 0; i < total; ++i) {
         const Request &request = requests[i % std::size(requests)];
         pages->setCurrentWidget(Control(request.page));
         request.field->setText(request.text);
@@ -179,7 +179,7 @@ void tst_Abuse::manyRequestsLeaveNothingBehind()
         QVERIFY2(topLevel == window.get() || !topLevel->isVisible(), qPrintable(topLevel->objectName()));
     QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
 
-    qInfo("resident memory after %d requests: %ld KiB, after %d: %ld KiB (%+ld KiB)", warmUp,
+    qInfo("resident memory after %zu requests: %ld KiB, after %zu: %ld KiB (%+ld KiB)", warmUp,
           residentAfterWarmUp, total, residentAtEnd, residentAtEnd - residentAfterWarmUp);
     // AddressSanitizer holds freed memory back on purpose; there LeakSanitizer
     // checks instead that nothing was lost.
@@ -194,8 +194,8 @@ void tst_Abuse::hostilePaste_data()
     QTest::addColumn<QString>("expected"); // the message, or "list"
 
     const QString badNotify = QStringLiteral("Please input correct included \"Notify\" Characteristic!");
-    const QString badWrite
-        = QStringLiteral("Please input correct included \"Write\" or \"WriteWithoutResponse\" Characteristic!");
+    const QString badWrite = QStringLiteral(
+        "Please input correct included \"Write\" or \"WriteWithoutResponse\" Characteristic!");
     const QString badUuid = QStringLiteral("Please input correct iBeacon UUID!");
     const QString badUuidValue = QStringLiteral("Please input correct iBeacon UUID value!");
     const QString badMajor = QStringLiteral("Please input correct iBeacon Major value!");
@@ -210,23 +210,28 @@ void tst_Abuse::hostilePaste_data()
     QTest::newRow("10,000 letters, Major") << "edtiBeaconMajor" << tenThousand << badMajor;
     QTest::newRow("10,000 digits, Minor") << "edtiBeaconMinor" << tenThousandDigits << listShown;
     QTest::newRow("control characters around, Notify")
-        << "edtCharNotify" << QStringLiteral("\t\x01" "FFE1\x1f") << listShown;
-    QTest::newRow("control characters only, Write") << "edtCharWrite" << QStringLiteral("\x01\x02\x1b") << fill;
+        << "edtCharNotify" << QStringLiteral("\t\u0001FFE1\u001f") << listShown;
+    QTest::newRow("control characters only, Write")
+        << "edtCharWrite" << QStringLiteral("\x01\x02\x1b") << fill;
     QTest::newRow("DEL stays, Minor") << "edtiBeaconMinor" << QStringLiteral("1012\x7f") << badMinor;
     QTest::newRow("NUL inside, Notify") << "edtCharNotify" << QString::fromUtf16(u"FF\0E1", 5) << badNotify;
     QTest::newRow("NUL inside, UUID")
         << "edtiBeaconUUID" << QString::fromUtf16(u"0000FFF0-0000-1000-8000-00805F9B3\0FB", 36) << badUuid;
     QTest::newRow("NUL at the end is trimmed, UUID")
-        << "edtiBeaconUUID" << QString::fromUtf16(u"0000FFF0-0000-1000-8000-00805F9B34F\0", 36) << badUuidValue;
+        << "edtiBeaconUUID" << QString::fromUtf16(u"0000FFF0-0000-1000-8000-00805F9B34F\0", 36)
+        << badUuidValue;
     QTest::newRow("right-to-left mark, Write") << "edtCharWrite" << QStringLiteral("\u200fFFE1") << badWrite;
     QTest::newRow("right-to-left override, UUID")
         << "edtiBeaconUUID" << QStringLiteral("\u202e0000FFF0-0000-1000-8000-00805F9B34FB") << badUuid;
     QTest::newRow("emoji, Minor") << "edtiBeaconMinor" << QStringLiteral("1\U0001F600") << badMinor;
     QTest::newRow("emoji, Notify") << "edtCharNotify" << QStringLiteral("FFE\U0001F600") << badNotify;
     QTest::newRow("no-break space, Major") << "edtiBeaconMajor" << QStringLiteral("\u00a01234") << badMajor;
-    QTest::newRow("Arabic-Indic digits, Major") << "edtiBeaconMajor" << QStringLiteral("\u0661\u0662\u0663\u0664\u0665") << badMajor;
-    QTest::newRow("full-width letters, Write") << "edtCharWrite" << QStringLiteral("\uff26\uff26\uff25\uff11") << badWrite;
-    QTest::newRow("accented letters, UUID") << "edtiBeaconUUID" << QStringLiteral("\u00e9\u00e9\u00e9") << badUuid;
+    QTest::newRow("Arabic-Indic digits, Major")
+        << "edtiBeaconMajor" << QStringLiteral("\u0661\u0662\u0663\u0664\u0665") << badMajor;
+    QTest::newRow("full-width letters, Write")
+        << "edtCharWrite" << QStringLiteral("\uff26\uff26\uff25\uff11") << badWrite;
+    QTest::newRow("accented letters, UUID")
+        << "edtiBeaconUUID" << QStringLiteral("\u00e9\u00e9\u00e9") << badUuid;
     QTest::newRow("markup, Notify") << "edtCharNotify" << QStringLiteral("<b>FFE1</b>") << badNotify;
     QTest::newRow("format string, Major") << "edtiBeaconMajor" << QStringLiteral("%s%n") << badMajor;
 }

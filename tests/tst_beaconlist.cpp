@@ -62,7 +62,7 @@ const QByteArrayList defaultList = {
 brenvik::ListOutcome Build(const QByteArray &uuidText, const QByteArray &majorText,
                            const QByteArray &minorText)
 {
-    return BuildBeaconList(BeaconListRequest {View(uuidText), View(majorText), View(minorText)});
+    return BuildBeaconList(BeaconListRequest{View(uuidText), View(majorText), View(minorText)});
 }
 
 } // namespace
@@ -342,14 +342,14 @@ void TestBeaconList::acceptedUuids_data()
         << Bytes(" \t0000FFF0-0000-1000-8000-00805F9B34FB\r\n\0"sv) << defaultQuarters;
     QTest::newRow("distinct quarters")
         << Bytes("00112233-4455-6677-8899-aabbccddeeff"sv)
-        << QByteArrayList {"AT+IBE000112233", "AT+IBE144556677", "AT+IBE28899AABB", "AT+IBE3CCDDEEFF"};
+        << QByteArrayList{"AT+IBE000112233", "AT+IBE144556677", "AT+IBE28899AABB", "AT+IBE3CCDDEEFF"};
     // No value check on the UUID.
     QTest::newRow("32 zeros") << Bytes("00000000000000000000000000000000"sv)
-                              << QByteArrayList {"AT+IBE000000000", "AT+IBE100000000", "AT+IBE200000000",
-                                                 "AT+IBE300000000"};
+                              << QByteArrayList{"AT+IBE000000000", "AT+IBE100000000", "AT+IBE200000000",
+                                                "AT+IBE300000000"};
     QTest::newRow("32 zeros in groups")
         << Bytes("00000000-0000-0000-0000-000000000000"sv)
-        << QByteArrayList {"AT+IBE000000000", "AT+IBE100000000", "AT+IBE200000000", "AT+IBE300000000"};
+        << QByteArrayList{"AT+IBE000000000", "AT+IBE100000000", "AT+IBE200000000", "AT+IBE300000000"};
 }
 
 void TestBeaconList::acceptedUuids()

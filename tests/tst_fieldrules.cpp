@@ -251,17 +251,17 @@ void TestFieldRules::hexValue16_data()
     QTest::addColumn<QByteArray>("digits");
     QTest::addColumn<std::uint32_t>("value");
 
-    QTest::newRow("0000") << Bytes("0000"sv) << std::uint32_t {0};
-    QTest::newRow("0001") << Bytes("0001"sv) << std::uint32_t {1};
-    QTest::newRow("000F") << Bytes("000F"sv) << std::uint32_t {15};
-    QTest::newRow("00FF") << Bytes("00FF"sv) << std::uint32_t {255};
-    QTest::newRow("04D2") << Bytes("04D2"sv) << std::uint32_t {1234};
-    QTest::newRow("1234 is hex") << Bytes("1234"sv) << std::uint32_t {0x1234};
-    QTest::newRow("8000") << Bytes("8000"sv) << std::uint32_t {32768};
-    QTest::newRow("F000") << Bytes("F000"sv) << std::uint32_t {61440};
-    QTest::newRow("ABCD") << Bytes("ABCD"sv) << std::uint32_t {43981};
-    QTest::newRow("FFE1") << Bytes("FFE1"sv) << std::uint32_t {65505};
-    QTest::newRow("FFFF") << Bytes("FFFF"sv) << std::uint32_t {65535};
+    QTest::newRow("0000") << Bytes("0000"sv) << std::uint32_t{0};
+    QTest::newRow("0001") << Bytes("0001"sv) << std::uint32_t{1};
+    QTest::newRow("000F") << Bytes("000F"sv) << std::uint32_t{15};
+    QTest::newRow("00FF") << Bytes("00FF"sv) << std::uint32_t{255};
+    QTest::newRow("04D2") << Bytes("04D2"sv) << std::uint32_t{1234};
+    QTest::newRow("1234 is hex") << Bytes("1234"sv) << std::uint32_t{0x1234};
+    QTest::newRow("8000") << Bytes("8000"sv) << std::uint32_t{32768};
+    QTest::newRow("F000") << Bytes("F000"sv) << std::uint32_t{61440};
+    QTest::newRow("ABCD") << Bytes("ABCD"sv) << std::uint32_t{43981};
+    QTest::newRow("FFE1") << Bytes("FFE1"sv) << std::uint32_t{65505};
+    QTest::newRow("FFFF") << Bytes("FFFF"sv) << std::uint32_t{65535};
 }
 
 void TestFieldRules::hexValue16()
@@ -277,17 +277,17 @@ void TestFieldRules::decimalValue_data()
     QTest::addColumn<QByteArray>("digits");
     QTest::addColumn<std::uint32_t>("value");
 
-    QTest::newRow("0") << Bytes("0"sv) << std::uint32_t {0};
-    QTest::newRow("00000") << Bytes("00000"sv) << std::uint32_t {0};
-    QTest::newRow("00001") << Bytes("00001"sv) << std::uint32_t {1};
-    QTest::newRow("01234") << Bytes("01234"sv) << std::uint32_t {1234};
-    QTest::newRow("10123") << Bytes("10123"sv) << std::uint32_t {10123};
-    QTest::newRow("10125") << Bytes("10125"sv) << std::uint32_t {10125};
-    QTest::newRow("65535") << Bytes("65535"sv) << std::uint32_t {65535};
-    QTest::newRow("65536") << Bytes("65536"sv) << std::uint32_t {65536};
-    QTest::newRow("99999") << Bytes("99999"sv) << std::uint32_t {99999};
-    QTest::newRow("nine digits") << Bytes("123456789"sv) << std::uint32_t {123456789};
-    QTest::newRow("nine digits, leading zeros") << Bytes("000000001"sv) << std::uint32_t {1};
+    QTest::newRow("0") << Bytes("0"sv) << std::uint32_t{0};
+    QTest::newRow("00000") << Bytes("00000"sv) << std::uint32_t{0};
+    QTest::newRow("00001") << Bytes("00001"sv) << std::uint32_t{1};
+    QTest::newRow("01234") << Bytes("01234"sv) << std::uint32_t{1234};
+    QTest::newRow("10123") << Bytes("10123"sv) << std::uint32_t{10123};
+    QTest::newRow("10125") << Bytes("10125"sv) << std::uint32_t{10125};
+    QTest::newRow("65535") << Bytes("65535"sv) << std::uint32_t{65535};
+    QTest::newRow("65536") << Bytes("65536"sv) << std::uint32_t{65536};
+    QTest::newRow("99999") << Bytes("99999"sv) << std::uint32_t{99999};
+    QTest::newRow("nine digits") << Bytes("123456789"sv) << std::uint32_t{123456789};
+    QTest::newRow("nine digits, leading zeros") << Bytes("000000001"sv) << std::uint32_t{1};
 }
 
 void TestFieldRules::decimalValue()
@@ -303,14 +303,14 @@ void TestFieldRules::isAcceptedValue16_data()
     QTest::addColumn<std::uint32_t>("value");
     QTest::addColumn<bool>("accepted");
 
-    QTest::newRow("0") << std::uint32_t {0} << false;
-    QTest::newRow("1") << std::uint32_t {1} << true;
-    QTest::newRow("2") << std::uint32_t {2} << true;
-    QTest::newRow("65534") << std::uint32_t {65534} << true;
-    QTest::newRow("65535") << std::uint32_t {65535} << true;
-    QTest::newRow("65536") << std::uint32_t {65536} << false;
-    QTest::newRow("65537, 1 in the low 16 bits") << std::uint32_t {65537} << false;
-    QTest::newRow("99999") << std::uint32_t {99999} << false;
+    QTest::newRow("0") << std::uint32_t{0} << false;
+    QTest::newRow("1") << std::uint32_t{1} << true;
+    QTest::newRow("2") << std::uint32_t{2} << true;
+    QTest::newRow("65534") << std::uint32_t{65534} << true;
+    QTest::newRow("65535") << std::uint32_t{65535} << true;
+    QTest::newRow("65536") << std::uint32_t{65536} << false;
+    QTest::newRow("65537, 1 in the low 16 bits") << std::uint32_t{65537} << false;
+    QTest::newRow("99999") << std::uint32_t{99999} << false;
     QTest::newRow("largest") << std::numeric_limits<std::uint32_t>::max() << false;
 }
 
@@ -328,21 +328,21 @@ void TestFieldRules::upperHex_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("0, 4 digits") << std::uint32_t {0} << 4 << Bytes("0000"sv);
-    QTest::newRow("1, 4 digits") << std::uint32_t {1} << 4 << Bytes("0001"sv);
-    QTest::newRow("1234, 4 digits") << std::uint32_t {1234} << 4 << Bytes("04D2"sv);
-    QTest::newRow("10123, 4 digits") << std::uint32_t {10123} << 4 << Bytes("278B"sv);
-    QTest::newRow("10125, 4 digits") << std::uint32_t {10125} << 4 << Bytes("278D"sv);
-    QTest::newRow("43981, upper case") << std::uint32_t {43981} << 4 << Bytes("ABCD"sv);
-    QTest::newRow("65535, 4 digits") << std::uint32_t {65535} << 4 << Bytes("FFFF"sv);
-    QTest::newRow("1, 2 digits") << std::uint32_t {1} << 2 << Bytes("01"sv);
-    QTest::newRow("10, 2 digits") << std::uint32_t {10} << 2 << Bytes("0A"sv);
-    QTest::newRow("16, 2 digits") << std::uint32_t {16} << 2 << Bytes("10"sv);
-    QTest::newRow("255, 2 digits") << std::uint32_t {255} << 2 << Bytes("FF"sv);
-    QTest::newRow("higher digits dropped") << std::uint32_t {0x12345} << 4 << Bytes("2345"sv);
-    QTest::newRow("8 digits") << std::uint32_t {0xDEADBEEF} << 8 << Bytes("DEADBEEF"sv);
-    QTest::newRow("1 digit") << std::uint32_t {0xC} << 1 << Bytes("C"sv);
-    QTest::newRow("no digits") << std::uint32_t {7} << 0 << Bytes(""sv);
+    QTest::newRow("0, 4 digits") << std::uint32_t{0} << 4 << Bytes("0000"sv);
+    QTest::newRow("1, 4 digits") << std::uint32_t{1} << 4 << Bytes("0001"sv);
+    QTest::newRow("1234, 4 digits") << std::uint32_t{1234} << 4 << Bytes("04D2"sv);
+    QTest::newRow("10123, 4 digits") << std::uint32_t{10123} << 4 << Bytes("278B"sv);
+    QTest::newRow("10125, 4 digits") << std::uint32_t{10125} << 4 << Bytes("278D"sv);
+    QTest::newRow("43981, upper case") << std::uint32_t{43981} << 4 << Bytes("ABCD"sv);
+    QTest::newRow("65535, 4 digits") << std::uint32_t{65535} << 4 << Bytes("FFFF"sv);
+    QTest::newRow("1, 2 digits") << std::uint32_t{1} << 2 << Bytes("01"sv);
+    QTest::newRow("10, 2 digits") << std::uint32_t{10} << 2 << Bytes("0A"sv);
+    QTest::newRow("16, 2 digits") << std::uint32_t{16} << 2 << Bytes("10"sv);
+    QTest::newRow("255, 2 digits") << std::uint32_t{255} << 2 << Bytes("FF"sv);
+    QTest::newRow("higher digits dropped") << std::uint32_t{0x12345} << 4 << Bytes("2345"sv);
+    QTest::newRow("8 digits") << std::uint32_t{0xDEADBEEF} << 8 << Bytes("DEADBEEF"sv);
+    QTest::newRow("1 digit") << std::uint32_t{0xC} << 1 << Bytes("C"sv);
+    QTest::newRow("no digits") << std::uint32_t{7} << 0 << Bytes(""sv);
 }
 
 void TestFieldRules::upperHex()

@@ -112,7 +112,7 @@ QStringList BeaconList(const QString &uuid32, const QString &major, const QStrin
 {
     QStringList lines = defaultBeaconList;
     for (int quarter = 0; quarter < 4; ++quarter)
-        lines[6 + 2 * quarter] = QStringLiteral("AT+IBE%1").arg(quarter) + uuid32.mid(8 * quarter, 8);
+        lines[6 + 2 * quarter] = QStringLiteral("AT+IBE%1").arg(quarter) + uuid32.mid(qsizetype{8} * quarter, 8);
     lines[14] = QStringLiteral("AT+MARJ0x") + major;
     lines[16] = QStringLiteral("AT+MINO0x") + minor;
     return lines;
@@ -887,17 +887,16 @@ void tst_MainWindow::keyboardOrder_data()
 
     // The Write field comes before the Notify field although it stands below it.
     QTest::newRow("study tab") << 0
-                               << QStringList {
-                                      QStringLiteral("tab strip"),    QStringLiteral("cbUUIDType"),
-                                      QStringLiteral("edtCharWrite"), QStringLiteral("edtCharNotify"),
-                                      QStringLiteral("btnShow"),      QStringLiteral("tab strip")};
+                               << QStringList{QStringLiteral("tab strip"),    QStringLiteral("cbUUIDType"),
+                                              QStringLiteral("edtCharWrite"), QStringLiteral("edtCharNotify"),
+                                              QStringLiteral("btnShow"),      QStringLiteral("tab strip")};
     QTest::newRow("iBeacon tab") << 1
-                                 << QStringList {
+                                 << QStringList{
                                         QStringLiteral("tab strip"),      QStringLiteral("edtiBeaconMinor"),
                                         QStringLiteral("edtiBeaconUUID"), QStringLiteral("edtiBeaconMajor"),
                                         QStringLiteral("btniBeacon"),     QStringLiteral("tab strip")};
     QTest::newRow("about tab: nothing to stop at")
-        << 2 << QStringList {QStringLiteral("tab strip"), QStringLiteral("tab strip")};
+        << 2 << QStringList{QStringLiteral("tab strip"), QStringLiteral("tab strip")};
 }
 
 void tst_MainWindow::keyboardOrder()
@@ -911,14 +910,14 @@ void tst_MainWindow::keyboardOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QCOMPARE(MainPage()->currentIndex(), tab);
 
-    QStringList forward {FocusName()};
+    QStringList forward{FocusName()};
     for (int i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         forward << FocusName();
     }
     QCOMPARE(forward, order);
 
-    QStringList backward {FocusName()};
+    QStringList backward{FocusName()};
     for (int i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         backward << FocusName();
@@ -1027,10 +1026,9 @@ void tst_MainWindow::ampersandMakesNoShortcut()
     for (int i = 0; i < strip->childCount(); ++i)
         if (strip->child(i)->role() == QAccessible::PageTab)
             tabNames << strip->child(i)->text(QAccessible::Name);
-    QCOMPARE(tabNames,
-             (QStringList {QStringLiteral("Study Function for Master Role"),
-                           QStringLiteral("iBeacon function for Slave Role"),
-                           QStringLiteral("Quorinet&Zelvane")}));
+    QCOMPARE(tabNames, (QStringList{QStringLiteral("Study Function for Master Role"),
+                                    QStringLiteral("iBeacon function for Slave Role"),
+                                    QStringLiteral("Quorinet&Zelvane")}));
 }
 
 void tst_MainWindow::choosingChangesNothing()

@@ -195,18 +195,18 @@ void tst_ResultWindow::addLine_data()
 {
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("one line") << QStringList {QStringLiteral("AT+RENEW")};
-    QTest::newRow("leading spaces kept") << QStringList {QStringLiteral("         Those AT Command"),
-                                                         QStringLiteral("      <P1>: Device Type")};
+    QTest::newRow("one line") << QStringList{QStringLiteral("AT+RENEW")};
+    QTest::newRow("leading spaces kept") << QStringList{QStringLiteral("         Those AT Command"),
+                                                        QStringLiteral("      <P1>: Device Type")};
     QTest::newRow("empty line between")
-        << QStringList {QStringLiteral("AT+RENEW"), QString(), QStringLiteral("AT+IBEA1")};
+        << QStringList{QStringLiteral("AT+RENEW"), QString(), QStringLiteral("AT+IBEA1")};
     QTest::newRow("single space is a line of its own")
-        << QStringList {QStringLiteral("AT+ROLE1"), QStringLiteral(" "), QStringLiteral("  Now")};
+        << QStringList{QStringLiteral("AT+ROLE1"), QStringLiteral(" "), QStringLiteral("  Now")};
     QTest::newRow("two empty lines in a row")
-        << QStringList {QStringLiteral("A"), QString(), QString(), QStringLiteral("B")};
-    QTest::newRow("empty first line") << QStringList {QString(), QStringLiteral("AT+RENEW")};
-    QTest::newRow("empty last line") << QStringList {QStringLiteral("AT+RENEW"), QString()};
-    QTest::newRow("only empty lines") << QStringList {QString(), QString(), QString()};
+        << QStringList{QStringLiteral("A"), QString(), QString(), QStringLiteral("B")};
+    QTest::newRow("empty first line") << QStringList{QString(), QStringLiteral("AT+RENEW")};
+    QTest::newRow("empty last line") << QStringList{QStringLiteral("AT+RENEW"), QString()};
+    QTest::newRow("only empty lines") << QStringList{QString(), QString(), QString()};
     QTest::newRow("study list excerpt") << studyExcerpt;
     QTest::newRow("eighty lines") << ManyLines(80);
 }
@@ -334,8 +334,8 @@ void tst_ResultWindow::copyByContextMenu()
     QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
 
     const std::unique_ptr<QMenu> menu(MemLog(window)->createStandardContextMenu());
-    QAction *selectAll = menu->findChild<QAction *>(QStringLiteral("select-all"));
-    QAction *copy = menu->findChild<QAction *>(QStringLiteral("edit-copy"));
+    auto *selectAll = menu->findChild<QAction *>(QStringLiteral("select-all"));
+    auto *copy = menu->findChild<QAction *>(QStringLiteral("edit-copy"));
     QVERIFY(selectAll != nullptr);
     QVERIFY(copy != nullptr);
     // Text that cannot be changed offers nothing that changes it.
@@ -348,7 +348,7 @@ void tst_ResultWindow::copyByContextMenu()
     // The menu's actions follow the selection; the menu the user opens next
     // has Copy enabled.
     const std::unique_ptr<QMenu> second(MemLog(window)->createStandardContextMenu());
-    QAction *copyNow = second->findChild<QAction *>(QStringLiteral("edit-copy"));
+    auto *copyNow = second->findChild<QAction *>(QStringLiteral("edit-copy"));
     QVERIFY(copyNow->isEnabled());
     copyNow->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), studyExcerpt.join(QLatin1Char('\n')));
@@ -401,7 +401,7 @@ void tst_ResultWindow::keysThatLeaveItOpen()
     ModalHelper helper([&](QWidget *modal) {
         if (modal != &window)
             return;
-        QWidget *receiver = window.findChild<QWidget *>(target);
+        auto *receiver = window.findChild<QWidget *>(target);
         receiver->setFocus();
         QTest::keyClick(receiver, Qt::Key(key));
         openAfterKey = window.isVisible();

@@ -96,7 +96,7 @@ const QByteArrayList exampleList128 = {
 };
 
 constexpr qsizetype openingLines = 7; // up to "AT+NOTI1"
-constexpr qsizetype guideLines = 14; // from "AT+ROLE1"
+constexpr qsizetype guideLines = 14;  // from "AT+ROLE1"
 
 // A whole list: the fixed opening, the given UUID lines, the fixed guide.
 QByteArrayList WithFixedLines(const QByteArrayList &uuidLines)
@@ -106,7 +106,7 @@ QByteArrayList WithFixedLines(const QByteArrayList &uuidLines)
 
 brenvik::ListOutcome Build(const QByteArray &notify, const QByteArray &write, int uuidType)
 {
-    return BuildStudyList(StudyListRequest {View(notify), View(write), uuidType});
+    return BuildStudyList(StudyListRequest{View(notify), View(write), uuidType});
 }
 
 } // namespace
@@ -342,15 +342,14 @@ void TestStudyList::differingByte()
 
     const brenvik::ListOutcome outcome = Build(notify, write, 1);
     const QByteArray n = QByteArray(notify).replace("-", "").toUpper();
-    brenvik::testing::VerifyList(outcome,
-                                 WithFixedLines({
-                                     "AT+128B1",
-                                     "AT+IBE0" + n.mid(0, 8),
-                                     "AT+IBE1" + n.mid(8, 8),
-                                     "AT+IBE2" + n.mid(16, 8),
-                                     "AT+IBE3" + n.mid(24, 8),
-                                     characteristicLine,
-                                 }));
+    brenvik::testing::VerifyList(outcome, WithFixedLines({
+                                              "AT+128B1",
+                                              "AT+IBE0" + n.mid(0, 8),
+                                              "AT+IBE1" + n.mid(8, 8),
+                                              "AT+IBE2" + n.mid(16, 8),
+                                              "AT+IBE3" + n.mid(24, 8),
+                                              characteristicLine,
+                                          }));
 }
 
 // More than one byte apart, a byte boundary straddled, or three digits:
@@ -460,17 +459,17 @@ void TestStudyList::accepted128Bit_data()
     // No value check on 128-bit UUIDs.
     QTest::newRow("32 zeros") << Bytes("00000000000000000000000000000000"sv)
                               << Bytes("00000000-0000-0000-0000-000000000000"sv) << 1
-                              << QByteArrayList {"AT+128B1",        "AT+IBE000000000", "AT+IBE100000000",
-                                                 "AT+IBE200000000", "AT+IBE300000000", "AT+CHAR0x00FF"};
+                              << QByteArrayList{"AT+128B1",        "AT+IBE000000000", "AT+IBE100000000",
+                                                "AT+IBE200000000", "AT+IBE300000000", "AT+CHAR0x00FF"};
     QTest::newRow("32 F") << Bytes("FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"sv)
                           << Bytes("ffffffffffffffffffffffffffffffff"sv) << 1
-                          << QByteArrayList {"AT+128B1",        "AT+IBE0FFFFFFFF", "AT+IBE1FFFFFFFF",
-                                             "AT+IBE2FFFFFFFF", "AT+IBE3FFFFFFFF", "AT+CHAR0x00FF"};
+                          << QByteArrayList{"AT+128B1",        "AT+IBE0FFFFFFFF", "AT+IBE1FFFFFFFF",
+                                            "AT+IBE2FFFFFFFF", "AT+IBE3FFFFFFFF", "AT+CHAR0x00FF"};
     // Notify fills the quarters; Write only supplies the differing byte.
     QTest::newRow("quarters from Notify")
         << Bytes("0000FFE1-0000-1000-8000-00805F9B34FB"sv) << Bytes("0000FFE1-0000-1000-8000-00805F9B3400"sv)
-        << 1 << QByteArrayList {"AT+128B1",        "AT+IBE00000FFE1", "AT+IBE100001000",
-                                "AT+IBE280000080", "AT+IBE35F9B34FB", "AT+CHAR0x1000"};
+        << 1 << QByteArrayList{"AT+128B1",        "AT+IBE00000FFE1", "AT+IBE100001000",
+                               "AT+IBE280000080", "AT+IBE35F9B34FB", "AT+CHAR0x1000"};
 }
 
 void TestStudyList::accepted128Bit()

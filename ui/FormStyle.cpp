@@ -31,9 +31,8 @@ QIcon LogoIcon()
 
 void MakeFixedSizeWindow(QWidget *window, int width, int height, MinimiseButton minimise)
 {
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                            | Qt::MSWindowsFixedSizeDialogHint;
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
     if (minimise == MinimiseButton::shown)
         flags |= Qt::WindowMinimizeButtonHint;
     // Keep only the window's type: a top-level widget starts with every

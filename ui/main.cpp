@@ -138,22 +138,22 @@ void TfrmMain::BuildStudyPage()
     cbUUIDType = new QComboBox(GBUUIDType);
     typeLabel->setBuddy(cbUUIDType); // so that screen readers announce it
     cbUUIDType->setObjectName(QStringLiteral("cbUUIDType"));
-    cbUUIDType->addItems({tr("Slave device is using 16 Bit format UUID"),
-                          tr("Slave device is using 128 Bit format UUID")});
+    cbUUIDType->addItems(
+        {tr("Slave device is using 16 Bit format UUID"), tr("Slave device is using 128 Bit format UUID")});
     cbUUIDType->setGeometry(112, 16, 393, cbUUIDType->sizeHint().height());
     cbUUIDType->setAccessibleName(GBUUIDType->title());
 
-    GBUUIDNotify = AddGroup(dock, "GBUUIDNotify", tr("Characteristic included \"Notify\" property"),
-                            fieldGroupHeight);
+    GBUUIDNotify
+        = AddGroup(dock, "GBUUIDNotify", tr("Characteristic included \"Notify\" property"), fieldGroupHeight);
     edtCharNotify = AddField(GBUUIDNotify, "edtCharNotify", uuidLength, QStringLiteral("FFE1"),
                              tr("Please input UUID which included \"Notify\" property"));
 
     GBUUIDWrite = AddGroup(dock, "GBUUIDWrite",
                            tr("Characteristic included \"Write\" or \"WriteWithoutResponse\" property"),
                            fieldGroupHeight);
-    edtCharWrite = AddField(
-        GBUUIDWrite, "edtCharWrite", uuidLength, QStringLiteral("FFE1"),
-        tr("Please input UUID which included \"Write\" or \"WriteWithoutResponse\" property"));
+    edtCharWrite
+        = AddField(GBUUIDWrite, "edtCharWrite", uuidLength, QStringLiteral("FFE1"),
+                   tr("Please input UUID which included \"Write\" or \"WriteWithoutResponse\" property"));
 
     GBHelp = AddGroup(dock, "GBHelp", tr("Help information"));
     AddHelpLines(GBHelp,
@@ -178,15 +178,15 @@ void TfrmMain::BuildBeaconPage()
                               QStringLiteral("0000FFF0-0000-1000-8000-00805F9B34FB"),
                               tr("Please input UUID, Should like \"0000FFE0-0000-1000-8000-00805F9B34FB\""));
 
-    gbiBeaconMajor = AddGroup(dock, "gbiBeaconMajor", tr("iBeacon Major or WeChat Major"),
-                              fieldGroupHeight);
-    edtiBeaconMajor = AddField(gbiBeaconMajor, "edtiBeaconMajor", valueLength, QStringLiteral("10123"),
-                               tr("Please input Major, Should like \"04D2\" (Hex mode) or \"01234\" (Decimal mode)"));
+    gbiBeaconMajor = AddGroup(dock, "gbiBeaconMajor", tr("iBeacon Major or WeChat Major"), fieldGroupHeight);
+    edtiBeaconMajor
+        = AddField(gbiBeaconMajor, "edtiBeaconMajor", valueLength, QStringLiteral("10123"),
+                   tr("Please input Major, Should like \"04D2\" (Hex mode) or \"01234\" (Decimal mode)"));
 
-    gbiBeaconMinor = AddGroup(dock, "gbiBeaconMinor", tr("iBeacon Minor or WeChat Minor"),
-                              fieldGroupHeight);
-    edtiBeaconMinor = AddField(gbiBeaconMinor, "edtiBeaconMinor", valueLength, QStringLiteral("10125"),
-                               tr("Please input Minor, Should like \"04D3\" (Hex mode) or \"01235\" (Decimal mode)"));
+    gbiBeaconMinor = AddGroup(dock, "gbiBeaconMinor", tr("iBeacon Minor or WeChat Minor"), fieldGroupHeight);
+    edtiBeaconMinor
+        = AddField(gbiBeaconMinor, "edtiBeaconMinor", valueLength, QStringLiteral("10125"),
+                   tr("Please input Minor, Should like \"04D3\" (Hex mode) or \"01235\" (Decimal mode)"));
 
     gbiBeaconHelp = AddGroup(dock, "gbiBeaconHelp", tr("Help information"));
     AddHelpLines(gbiBeaconHelp,
@@ -234,8 +234,8 @@ void TfrmMain::SetKeyboardOrder()
     // The Write field comes before the Notify field although it stands
     // below it. Widgets of hidden pages are skipped, so each tab strip leads
     // straight to the fields of its own page.
-    QWidget *const order[] = {MainPage->tabBar(), cbUUIDType,      edtCharWrite,    edtCharNotify, btnShow,
-                              edtiBeaconMinor,    edtiBeaconUUID,  edtiBeaconMajor, btniBeacon};
+    QWidget *const order[] = {MainPage->tabBar(), cbUUIDType,     edtCharWrite,    edtCharNotify, btnShow,
+                              edtiBeaconMinor,    edtiBeaconUUID, edtiBeaconMajor, btniBeacon};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -273,8 +273,9 @@ void TfrmMain::Present(const ListOutcome &outcome)
 
 void TfrmMain::ShowRejection(const InputRejection &rejection)
 {
-    ShowMessage(this, QMessageBox::Information,
-                QString::fromLatin1(rejection.message.data(), static_cast<qsizetype>(rejection.message.size())));
+    ShowMessage(
+        this, QMessageBox::Information,
+        QString::fromLatin1(rejection.message.data(), static_cast<qsizetype>(rejection.message.size())));
     if (QLineEdit *field = FieldFor(rejection.focus)) {
         field->setFocus();
         field->selectAll();

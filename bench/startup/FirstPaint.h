@@ -25,7 +25,7 @@ namespace startup_bench {
 
 inline double Seconds(clockid_t clock)
 {
-    timespec now {};
+    timespec now{};
     clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
@@ -47,7 +47,7 @@ inline double MillisecondsSinceStart()
     // Field 22 of /proc/self/stat, in clock ticks since boot; the command
     // name in field 2 may hold spaces, so count from its closing bracket.
     std::ifstream statFile("/proc/self/stat");
-    const std::string stat {std::istreambuf_iterator<char>(statFile), std::istreambuf_iterator<char>()};
+    const std::string stat{std::istreambuf_iterator<char>(statFile), std::istreambuf_iterator<char>()};
     const std::size_t bracket = stat.rfind(')');
     if (bracket == std::string::npos)
         return -1.0;
