@@ -112,7 +112,8 @@ QStringList BeaconList(const QString &uuid32, const QString &major, const QStrin
 {
     QStringList lines = defaultBeaconList;
     for (int quarter = 0; quarter < 4; ++quarter)
-        lines[6 + 2 * quarter] = QStringLiteral("AT+IBE%1").arg(quarter) + uuid32.mid(qsizetype{8} * quarter, 8);
+        lines[6 + 2 * quarter]
+            = QStringLiteral("AT+IBE%1").arg(quarter) + uuid32.mid(qsizetype{8} * quarter, 8);
     lines[14] = QStringLiteral("AT+MARJ0x") + major;
     lines[16] = QStringLiteral("AT+MINO0x") + minor;
     return lines;

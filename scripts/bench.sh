@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Times building each command list and a rejection (Google Benchmark, -O2).
+#   scripts/bench.sh [BENCHMARK OPTIONS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages g++ cmake ninja-build libbenchmark-dev
+
+cmake --preset bench >/dev/null
+cmake --build --preset bench
+build/bench/bench/bench_lists --benchmark_repetitions=10 --benchmark_report_aggregates_only=true "$@"
