@@ -10,7 +10,7 @@ if(UNIX AND NOT APPLE)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/${app_id}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-    foreach(size 16 24 32 48 64 128 256)
+    foreach(size IN LISTS BRENVIK_ICON_SIZES)
         install(FILES ${PROJECT_SOURCE_DIR}/icons/hicolor/${size}x${size}/apps/brenvik-config-assistant.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()

@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool jwm strace dbus-daemon dbus-bin
+source scripts/desktop.sh
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool jwm x11-utils strace dbus-daemon dbus-bin
 
 build=${1:-build/dev}
 if [ ! -x "$build/brenvik-config-assistant" ]; then
@@ -20,23 +21,16 @@ program=$(realpath "$build/brenvik-config-assistant")
 
 work=$(mktemp -d)
 pids=()
+xvfb_pid=''
+wm_pid=''
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do stop "$pid"; done
+    stop "$wm_pid"
+    stop "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# A desktop session of its own: display, window manager, session bus and
-# runtime folder, as a user's login gives them.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime"
-jwm >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_desktop "$work"
 
 # In the session's bus: the program talks to the session bus only to offer
 # its accessibility interface to screen readers.

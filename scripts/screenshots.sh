@@ -16,6 +16,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+source scripts/desktop.sh
 ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick x11-utils jwm
 
 # --- build -----------------------------------------------------------------
@@ -44,17 +45,6 @@ xvfb_pid=''
 wm_pid=''
 program_pid=''
 
-stop() { # stop PID: ends one process this script started, politely first
-    local pid=$1
-    [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null || return 0
-    kill "$pid" 2>/dev/null || true
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -9 "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-}
 cleanup() {
     stop "$program_pid"
     stop "$wm_pid"
@@ -63,51 +53,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" \
-    2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-export DISPLAY
+start_desktop "$work"
 echo "Virtual display $DISPLAY"
-
-# jwm with a configuration of its own: title bars only (no task bar, no
-# start-up programs), focus by click, Alt+F4 closes the active window.
-cat >"$work/jwmrc" <<'EOF'
-<?xml version="1.0"?>
-<JWM>
-    <WindowStyle>
-        <Font>Sans-9:bold</Font>
-        <Width>4</Width>
-        <Height>20</Height>
-        <Corner>0</Corner>
-        <Foreground>#FFFFFF</Foreground>
-        <Background>#7A96DF</Background>
-        <Outline>#000000</Outline>
-        <Active>
-            <Foreground>#FFFFFF</Foreground>
-            <Background>#0A246A:#3A6EA5</Background>
-            <Outline>#000000</Outline>
-        </Active>
-    </WindowStyle>
-    <FocusModel>click</FocusModel>
-    <Key mask="A" key="F4">close</Key>
-</JWM>
-EOF
-HOME="$work" jwm -f "$work/jwmrc" >"$work/jwm.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' \
-    || { cat "$work/jwm.log" >&2; echo "jwm did not start" >&2; exit 1; }
 # Keep the pointer away from the windows, so that no control shows hover.
 xdotool mousemove 1023 767
 

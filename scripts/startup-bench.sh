@@ -14,12 +14,12 @@
 #              like the dev preset, tests off)
 #   CLICKS     clicks on each create button (default 50)
 #
-# Installs what it needs from Debian when missing (Xvfb and GNU time). No
-# window manager is started: both windows are measured on a bare X server.
+# Installs what it needs from Debian when missing (Xvfb, jwm and GNU time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb time
+source scripts/desktop.sh
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb jwm x11-utils time
 
 runs=${1:-10}
 build_dir=${2:-build/startup-bench}
@@ -38,33 +38,18 @@ bare=$bench_dir/bench-bare-window
 program=$bench_dir/bench-program-window
 click=$bench_dir/bench-click-to-list
 
-# --- display and clean-up --------------------------------------------------
+# --- desktop and clean-up --------------------------------------------------
 work=$(mktemp -d)
 xvfb_pid=''
+wm_pid=''
 cleanup() {
-    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop "$wm_pid"
+    stop "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# Xvfb picks a free display itself and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" \
-    2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-export DISPLAY
+start_desktop "$work"
 export QT_QPA_PLATFORM=xcb
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime"
 
 # --- start-up runs -----------------------------------------------------------
 run_once() { # run_once NAME EXE: one start; appends its figures to $work/NAME.*

@@ -1,6 +1,8 @@
 #include "FormStyle.h"
 
+#include <QDir>
 #include <QScreen>
+#include <QSize>
 #include <QStyle>
 #include <QWidget>
 
@@ -18,9 +20,18 @@ QFont FormFont()
 
 QIcon ProgramIcon()
 {
-    // One icon for the whole run: every command list window shares its
-    // decoded images instead of filling the pixmap cache with copies.
-    static const QIcon icon(QStringLiteral(":/icons/brenvik-config-assistant.ico"));
+    // One icon for the whole run, so that every command list window shares
+    // its images; each size is read only when a window first needs it.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        const QDir theme(QStringLiteral(":/icons/hicolor"));
+        for (const QString &size : theme.entryList(QDir::Dirs)) { // "16x16", "24x24", ...
+            const int pixels = size.section(QLatin1Char('x'), 0, 0).toInt();
+            sizes.addFile(theme.filePath(size + QStringLiteral("/apps/brenvik-config-assistant.png")),
+                          QSize(pixels, pixels));
+        }
+        return sizes;
+    }();
     return icon;
 }
 
