@@ -3,6 +3,7 @@
 // crash, and every field keeps what the user put there.
 
 #include "ATCommandList.h"
+#include "ExpectedTexts.h"
 #include "ModalHelper.h"
 #include "main.h"
 
@@ -19,6 +20,8 @@
 #include <unistd.h>
 
 #include <fstream>
+
+using namespace brenvik::expected::shown;
 
 namespace {
 
@@ -193,20 +196,12 @@ void tst_Abuse::hostilePaste_data()
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("expected"); // the message, or "list"
 
-    const QString badNotify = QStringLiteral("Please input correct included \"Notify\" Characteristic!");
-    const QString badWrite = QStringLiteral(
-        "Please input correct included \"Write\" or \"WriteWithoutResponse\" Characteristic!");
-    const QString badUuid = QStringLiteral("Please input correct iBeacon UUID!");
-    const QString badUuidValue = QStringLiteral("Please input correct iBeacon UUID value!");
-    const QString badMajor = QStringLiteral("Please input correct iBeacon Major value!");
-    const QString badMinor = QStringLiteral("Please input correct iBeacon Minor value!");
-    const QString fill = QStringLiteral("Please fill in all fields");
     const QString tenThousand = QString(10000, QLatin1Char('A'));
     const QString tenThousandDigits = QString(10000, QLatin1Char('1'));
 
     QTest::newRow("10,000 letters, Notify") << "edtCharNotify" << tenThousand << badNotify;
     QTest::newRow("10,000 letters, Write") << "edtCharWrite" << tenThousand << badWrite;
-    QTest::newRow("10,000 digits, UUID") << "edtiBeaconUUID" << tenThousandDigits << badUuidValue;
+    QTest::newRow("10,000 digits, UUID") << "edtiBeaconUUID" << tenThousandDigits << badUuidLength;
     QTest::newRow("10,000 letters, Major") << "edtiBeaconMajor" << tenThousand << badMajor;
     QTest::newRow("10,000 digits, Minor") << "edtiBeaconMinor" << tenThousandDigits << listShown;
     QTest::newRow("control characters around, Notify")
@@ -216,13 +211,14 @@ void tst_Abuse::hostilePaste_data()
     QTest::newRow("DEL stays, Minor") << "edtiBeaconMinor" << QStringLiteral("1012\x7f") << badMinor;
     QTest::newRow("NUL inside, Notify") << "edtCharNotify" << QString::fromUtf16(u"FF\0E1", 5) << badNotify;
     QTest::newRow("NUL inside, UUID")
-        << "edtiBeaconUUID" << QString::fromUtf16(u"0000FFF0-0000-1000-8000-00805F9B3\0FB", 36) << badUuid;
+        << "edtiBeaconUUID" << QString::fromUtf16(u"0000FFF0-0000-1000-8000-00805F9B3\0FB", 36)
+        << badUuidDigits;
     QTest::newRow("NUL at the end is trimmed, UUID")
         << "edtiBeaconUUID" << QString::fromUtf16(u"0000FFF0-0000-1000-8000-00805F9B34F\0", 36)
-        << badUuidValue;
+        << badUuidLength;
     QTest::newRow("right-to-left mark, Write") << "edtCharWrite" << QStringLiteral("\u200fFFE1") << badWrite;
     QTest::newRow("right-to-left override, UUID")
-        << "edtiBeaconUUID" << QStringLiteral("\u202e0000FFF0-0000-1000-8000-00805F9B34FB") << badUuid;
+        << "edtiBeaconUUID" << QStringLiteral("\u202e0000FFF0-0000-1000-8000-00805F9B34FB") << badUuidDigits;
     QTest::newRow("emoji, Minor") << "edtiBeaconMinor" << QStringLiteral("1\U0001F600") << badMinor;
     QTest::newRow("emoji, Notify") << "edtCharNotify" << QStringLiteral("FFE\U0001F600") << badNotify;
     QTest::newRow("no-break space, Major") << "edtiBeaconMajor" << QStringLiteral("\u00a01234") << badMajor;
@@ -231,7 +227,7 @@ void tst_Abuse::hostilePaste_data()
     QTest::newRow("full-width letters, Write")
         << "edtCharWrite" << QStringLiteral("\uff26\uff26\uff25\uff11") << badWrite;
     QTest::newRow("accented letters, UUID")
-        << "edtiBeaconUUID" << QStringLiteral("\u00e9\u00e9\u00e9") << badUuid;
+        << "edtiBeaconUUID" << QStringLiteral("\u00e9\u00e9\u00e9") << badUuidDigits;
     QTest::newRow("markup, Notify") << "edtCharNotify" << QStringLiteral("<b>FFE1</b>") << badNotify;
     QTest::newRow("format string, Major") << "edtiBeaconMajor" << QStringLiteral("%s%n") << badMajor;
 }

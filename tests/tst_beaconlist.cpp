@@ -3,6 +3,7 @@
 // generated list line by line.
 
 #include "CoreTestSupport.h"
+#include "ExpectedTexts.h"
 
 #include "BeaconList.h"
 #include "Texts.h"
@@ -12,6 +13,7 @@
 
 #include <string_view>
 
+using namespace brenvik::expected;
 using namespace std::string_view_literals;
 using brenvik::BeaconListRequest;
 using brenvik::BuildBeaconList;
@@ -21,14 +23,6 @@ using brenvik::testing::View;
 
 namespace {
 
-// The messages as the user reads them, written out here so that a changed
-// text in the program is caught.
-const QByteArray fill = "Please fill in all fields";
-const QByteArray badUuidDigits = "Please input correct iBeacon UUID!";
-const QByteArray badUuidLength = "Please input correct iBeacon UUID value!";
-const QByteArray badMajor = "Please input correct iBeacon Major value!";
-const QByteArray badMinor = "Please input correct iBeacon Minor value!";
-
 // The window's default values.
 const QByteArray uuid = "0000FFF0-0000-1000-8000-00805F9B34FB";
 const QByteArray major = "10123";
@@ -37,27 +31,6 @@ const QByteArray minor = "10125";
 const QByteArray uuid31 = "0000FFF0-0000-1000-8000-00805F9B34F";
 const QByteArray uuid33 = "0000FFF0-0000-1000-8000-00805F9B34FB0";
 const QByteArray uuidWithG = "0000FFF0-0000-1000-8000-00805F9B34FG";
-
-// The whole list for the default values.
-const QByteArrayList defaultList = {
-    "         Those AT Command only need be executed once more",
-    "         ================================================",
-    "AT+RENEW",
-    "",
-    "AT+IBEA1",
-    "",
-    "AT+IBE00000FFF0",
-    "",
-    "AT+IBE100001000",
-    "",
-    "AT+IBE280000080",
-    "",
-    "AT+IBE35F9B34FB",
-    "",
-    "AT+MARJ0x278B",
-    "",
-    "AT+MINO0x278D",
-};
 
 brenvik::ListOutcome Build(const QByteArray &uuidText, const QByteArray &majorText,
                            const QByteArray &minorText)
@@ -322,7 +295,7 @@ void TestBeaconList::acceptedValues()
     QFETCH(QByteArray, majorLine);
     QFETCH(QByteArray, minorLine);
 
-    QByteArrayList expected = defaultList;
+    QByteArrayList expected = beaconDefaults;
     expected[14] = majorLine;
     expected[16] = minorLine;
     brenvik::testing::VerifyList(Build(uuid, majorText, minorText), expected);
@@ -358,7 +331,7 @@ void TestBeaconList::acceptedUuids()
     QFETCH(QByteArrayList, quarterLines);
 
     QVERIFY(quarterLines.size() == 4);
-    QByteArrayList expected = defaultList;
+    QByteArrayList expected = beaconDefaults;
     for (qsizetype i = 0; i < 4; ++i)
         expected[6 + 2 * i] = quarterLines[i];
     brenvik::testing::VerifyList(Build(uuidText, major, minor), expected);
@@ -366,8 +339,8 @@ void TestBeaconList::acceptedUuids()
 
 void TestBeaconList::defaultValuesList()
 {
-    QCOMPARE(defaultList.size(), 17);
-    brenvik::testing::VerifyList(Build(uuid, major, minor), defaultList);
+    QCOMPARE(beaconDefaults.size(), 17);
+    brenvik::testing::VerifyList(Build(uuid, major, minor), beaconDefaults);
 }
 
 // From line 4 on, every even line is blank; the list ends on a command.

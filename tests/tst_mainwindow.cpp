@@ -4,6 +4,7 @@
 // at fault, or a command list window with the whole list.
 
 #include "ATCommandList.h"
+#include "ExpectedTexts.h"
 #include "FormStyle.h"
 #include "ModalHelper.h"
 #include "main.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,52 +31,15 @@
 #include <stdexcept>
 #include <utility>
 
+using namespace brenvik::expected::shown;
+
 namespace {
 
-const QString fill = QStringLiteral("Please fill in all fields");
-const QString badNotify = QStringLiteral("Please input correct included \"Notify\" Characteristic!");
-const QString badWrite
-    = QStringLiteral("Please input correct included \"Write\" or \"WriteWithoutResponse\" Characteristic!");
-const QString tooDifferent
-    = QStringLiteral("Those two Characteristics is defferent more than 1 Bytes, We cant use it!");
-const QString badUuidDigits = QStringLiteral("Please input correct iBeacon UUID!");
-const QString badUuidLength = QStringLiteral("Please input correct iBeacon UUID value!");
-const QString badMajor = QStringLiteral("Please input correct iBeacon Major value!");
-const QString badMinor = QStringLiteral("Please input correct iBeacon Minor value!");
-
-// The study list for the default fields, "FFE1" and "FFE1" as 16-bit UUIDs.
-const QStringList defaultStudyList = {
-    QStringLiteral("         Those AT Command only need be executed once more"),
-    QStringLiteral("         ================================================"),
-    QStringLiteral("AT+RENEW"),
-    QStringLiteral("AT+IMME1"),
-    QStringLiteral("AT+SHOW1 (If you doesnt want to get slave device name, forget this command)"),
-    QStringLiteral("AT+COMP1"),
-    QStringLiteral("AT+NOTI1"),
-    QStringLiteral("AT+128B0"),
-    QStringLiteral("AT+UUID0xFFE1"),
-    QStringLiteral("AT+CHAR0xFFE1"),
-    QStringLiteral("AT+ROLE1"),
-    QStringLiteral(" "),
-    QStringLiteral("  Now you can use those AT Commands to discovery or connect a slave device."),
-    QStringLiteral("  ========================================================================="),
-    QStringLiteral("AT+DISC? (Start a scan procedure)"),
-    QStringLiteral("OK+DISCS (Module response, Start scan procedure)"),
-    QStringLiteral("OK+DIS<P1><P2><P3> (Module response, Found device)"),
-    QStringLiteral("      <P1>: Device Type"),
-    QStringLiteral("      <P2>: Device MAC Address"),
-    QStringLiteral("      <P3>: Device Name"),
-    QStringLiteral("OK+DISCE (Module response, Scan procedure finished)"),
-    QStringLiteral("AT+CO<P1><P2> (Try to connect a slave device)"),
-    QStringLiteral("     <P1>: Device Type"),
-    QStringLiteral("     <P2>: Device MAC address"),
-};
-
-// Every study list opens with the first seven lines above and ends with the
-// last fourteen; only the UUID commands between them change.
+// Every study list opens with the first seven lines of the default one and
+// ends with its last fourteen; only the UUID commands between them change.
 QStringList StudyList(const QStringList &uuidCommands)
 {
-    return defaultStudyList.mid(0, 7) + uuidCommands + defaultStudyList.mid(10);
+    return studyDefaults16.mid(0, 7) + uuidCommands + studyDefaults16.mid(10);
 }
 
 // The 128-bit form: "AT+128B1", the Notify UUID in quarters, then the one
@@ -87,30 +52,9 @@ QStringList StudyList128(const QString &notify32, const QString &charLine)
                       QStringLiteral("AT+IBE3") + notify32.mid(24, 8), charLine});
 }
 
-// The iBeacon list for the default fields.
-const QStringList defaultBeaconList = {
-    QStringLiteral("         Those AT Command only need be executed once more"),
-    QStringLiteral("         ================================================"),
-    QStringLiteral("AT+RENEW"),
-    QString(),
-    QStringLiteral("AT+IBEA1"),
-    QString(),
-    QStringLiteral("AT+IBE00000FFF0"),
-    QString(),
-    QStringLiteral("AT+IBE100001000"),
-    QString(),
-    QStringLiteral("AT+IBE280000080"),
-    QString(),
-    QStringLiteral("AT+IBE35F9B34FB"),
-    QString(),
-    QStringLiteral("AT+MARJ0x278B"),
-    QString(),
-    QStringLiteral("AT+MINO0x278D"),
-};
-
 QStringList BeaconList(const QString &uuid32, const QString &major, const QString &minor)
 {
-    QStringList lines = defaultBeaconList;
+    QStringList lines = beaconDefaults;
     for (int quarter = 0; quarter < 4; ++quarter)
         lines[6 + 2 * quarter]
             = QStringLiteral("AT+IBE%1").arg(quarter) + uuid32.mid(qsizetype{8} * quarter, 8);
@@ -465,7 +409,15 @@ void tst_MainWindow::frame()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
-    QVERIFY(!window->windowIcon().isNull());
+    // The program's icon in every size a desktop asks for, real images each.
+    const QIcon icon = window->windowIcon();
+    const QList<QSize> iconSizes = {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    QList<QSize> available = icon.availableSizes();
+    std::sort(available.begin(), available.end(),
+              [](const QSize &a, const QSize &b) { return a.width() < b.width(); });
+    QCOMPARE(available, iconSizes);
+    for (const QSize &size : iconSizes)
+        QCOMPARE(icon.pixmap(size).size(), size);
 
     const QPoint centre = window->frameGeometry().center();
     const QPoint screenCentre = window->screen()->availableGeometry().center();
@@ -1250,9 +1202,9 @@ void tst_MainWindow::studyList_data()
     QTest::addColumn<CloseBy>("closeBy");
 
     QTest::newRow("defaults, closed by OK")
-        << QStringLiteral("FFE1") << QStringLiteral("FFE1") << 0 << defaultStudyList << CloseBy::okButton;
+        << QStringLiteral("FFE1") << QStringLiteral("FFE1") << 0 << studyDefaults16 << CloseBy::okButton;
     QTest::newRow("defaults, closed by the close box")
-        << QStringLiteral("FFE1") << QStringLiteral("FFE1") << 0 << defaultStudyList << CloseBy::closeBox;
+        << QStringLiteral("FFE1") << QStringLiteral("FFE1") << 0 << studyDefaults16 << CloseBy::closeBox;
     // Write goes into AT+UUID, Notify into AT+CHAR.
     QTest::newRow("16-bit: lower case and dashes")
         << QStringLiteral("ff-e1") << QStringLiteral("-fff2") << 0
@@ -1260,11 +1212,9 @@ void tst_MainWindow::studyList_data()
                {QStringLiteral("AT+128B0"), QStringLiteral("AT+UUID0xFFF2"), QStringLiteral("AT+CHAR0xFFE1")})
         << CloseBy::okButton;
     QTest::newRow("128-bit: one digit differs at 8")
-        << workedNotify << workedWrite << 1 << StudyList128(workedNotify32, QStringLiteral("AT+CHAR0x04E2"))
-        << CloseBy::okButton;
+        << workedNotify << workedWrite << 1 << studyExample128 << CloseBy::okButton;
     QTest::newRow("128-bit: one digit differs at 8, closed by the close box")
-        << workedNotify << workedWrite << 1 << StudyList128(workedNotify32, QStringLiteral("AT+CHAR0x04E2"))
-        << CloseBy::closeBox;
+        << workedNotify << workedWrite << 1 << studyExample128 << CloseBy::closeBox;
     QTest::newRow("128-bit: identical")
         << workedNotify << workedNotify.toLower() << 1
         << StudyList128(workedNotify32, QStringLiteral("AT+CHAR0x00FF")) << CloseBy::okButton;
@@ -1313,11 +1263,10 @@ void tst_MainWindow::beaconList_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<CloseBy>("closeBy");
 
-    QTest::newRow("defaults, closed by OK")
-        << defaultBeaconUuid << QStringLiteral("10123") << QStringLiteral("10125") << defaultBeaconList
-        << CloseBy::okButton;
+    QTest::newRow("defaults, closed by OK") << defaultBeaconUuid << QStringLiteral("10123")
+                                            << QStringLiteral("10125") << beaconDefaults << CloseBy::okButton;
     QTest::newRow("defaults, closed by the close box")
-        << defaultBeaconUuid << QStringLiteral("10123") << QStringLiteral("10125") << defaultBeaconList
+        << defaultBeaconUuid << QStringLiteral("10123") << QStringLiteral("10125") << beaconDefaults
         << CloseBy::closeBox;
     QTest::newRow("hex Major and Minor, lower case")
         << defaultBeaconUuid << QStringLiteral("04d2") << QStringLiteral("1234")
@@ -1379,7 +1328,7 @@ void tst_MainWindow::twoClicksTwoWindows()
         QTest::mouseClick(Button("btnShow"), Qt::LeftButton);
         QCOMPARE(helper.seen(), 1);
     }
-    CheckList(first, defaultStudyList);
+    CheckList(first, studyDefaults16);
     if (QTest::currentTestFailed())
         return;
     {
@@ -1388,7 +1337,7 @@ void tst_MainWindow::twoClicksTwoWindows()
         QCOMPARE(helper.seen(), 1);
     }
     // A fresh window, holding this click's list and nothing from the first.
-    CheckList(second, defaultStudyList);
+    CheckList(second, studyDefaults16);
 }
 
 void tst_MainWindow::failureToShow_data()
@@ -1443,7 +1392,7 @@ void tst_MainWindow::failureToShow()
         QTest::mouseClick(btnShow, Qt::LeftButton);
         QCOMPARE(helper.seen(), 1);
     }
-    CheckList(seen, defaultStudyList);
+    CheckList(seen, studyDefaults16);
     main.hide();
 }
 

@@ -2,6 +2,7 @@
 // looks like, how its text behaves, how it is closed.
 
 #include "ATCommandList.h"
+#include "ExpectedTexts.h"
 #include "FormStyle.h"
 #include "ModalHelper.h"
 
@@ -39,17 +40,14 @@ void Fill(TfrmResult &window, const QStringList &lines)
         window.AddLine(line);
 }
 
-// Lines of a real study list: leading spaces, the single-space line, and a
-// line long enough to wrap.
-const QStringList studyExcerpt = {
-    QStringLiteral("         Those AT Command only need be executed once more"),
-    QStringLiteral("         ================================================"),
-    QStringLiteral("AT+SHOW1 (If you doesnt want to get slave device name, forget this command)"),
-    QStringLiteral("AT+ROLE1"),
-    QStringLiteral(" "),
-    QStringLiteral("  Now you can use those AT Commands to discovery or connect a slave device."),
-    QStringLiteral("      <P1>: Device Type"),
-};
+// Lines 1, 2, 5, 11, 12, 13 and 18 of the default study list: leading spaces,
+// the single-space line, and a line long enough to wrap (the third here).
+const QStringList studyExcerpt = [] {
+    QStringList lines;
+    for (const qsizetype index : {0, 1, 4, 10, 11, 12, 17})
+        lines << brenvik::expected::shown::studyDefaults16.at(index);
+    return lines;
+}();
 
 QStringList ManyLines(int count)
 {
@@ -118,6 +116,8 @@ void tst_ResultWindow::frame()
     QVERIFY(flags.testFlag(Qt::WindowTitleHint));
 
     QVERIFY(!window.windowIcon().isNull());
+    // The same icon as the main window: its images are shared, not copied.
+    QCOMPARE(window.windowIcon().cacheKey(), TfrmResult().windowIcon().cacheKey());
     QCOMPARE(window.font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(window.font().pixelSize(), 12);
 }

@@ -3,6 +3,7 @@
 // generated lists line by line.
 
 #include "CoreTestSupport.h"
+#include "ExpectedTexts.h"
 
 #include "StudyList.h"
 #include "Texts.h"
@@ -13,6 +14,7 @@
 #include <climits>
 #include <string_view>
 
+using namespace brenvik::expected;
 using namespace std::string_view_literals;
 using brenvik::BuildStudyList;
 using brenvik::FocusField;
@@ -22,78 +24,9 @@ using brenvik::testing::View;
 
 namespace {
 
-// The messages as the user reads them, written out here so that a changed
-// text in the program is caught.
-const QByteArray fill = "Please fill in all fields";
-const QByteArray badNotify = R"(Please input correct included "Notify" Characteristic!)";
-const QByteArray badWrite
-    = R"(Please input correct included "Write" or "WriteWithoutResponse" Characteristic!)";
-const QByteArray tooDifferent = "Those two Characteristics is defferent more than 1 Bytes, We cant use it!";
-
 // A 128-bit UUID in which every digit can be told apart from its neighbours.
 const QByteArray uuid128 = "0123456789ABCDEF0123456789ABCDEF";
 const QByteArray uuid128Grouped = "01234567-89ab-cdef-0123-456789abcdef";
-
-// The whole list for the default inputs "FFE1" and "FFE1" with 16-bit UUIDs.
-const QByteArrayList defaultList16 = {
-    "         Those AT Command only need be executed once more",
-    "         ================================================",
-    "AT+RENEW",
-    "AT+IMME1",
-    "AT+SHOW1 (If you doesnt want to get slave device name, forget this command)",
-    "AT+COMP1",
-    "AT+NOTI1",
-    "AT+128B0",
-    "AT+UUID0xFFE1",
-    "AT+CHAR0xFFE1",
-    "AT+ROLE1",
-    " ",
-    "  Now you can use those AT Commands to discovery or connect a slave device.",
-    "  =========================================================================",
-    "AT+DISC? (Start a scan procedure)",
-    "OK+DISCS (Module response, Start scan procedure)",
-    "OK+DIS<P1><P2><P3> (Module response, Found device)",
-    "      <P1>: Device Type",
-    "      <P2>: Device MAC Address",
-    "      <P3>: Device Name",
-    "OK+DISCE (Module response, Scan procedure finished)",
-    "AT+CO<P1><P2> (Try to connect a slave device)",
-    "     <P1>: Device Type",
-    "     <P2>: Device MAC address",
-};
-
-// The whole list for Notify "0000FFE1-0000-1000-8000-00805F9B34FB" and Write
-// "0000ffe2-0000-1000-8000-00805f9b34fb" with 128-bit UUIDs: they differ in
-// digit 8 only, which lies in byte 4.
-const QByteArrayList exampleList128 = {
-    "         Those AT Command only need be executed once more",
-    "         ================================================",
-    "AT+RENEW",
-    "AT+IMME1",
-    "AT+SHOW1 (If you doesnt want to get slave device name, forget this command)",
-    "AT+COMP1",
-    "AT+NOTI1",
-    "AT+128B1",
-    "AT+IBE00000FFE1",
-    "AT+IBE100001000",
-    "AT+IBE280000080",
-    "AT+IBE35F9B34FB",
-    "AT+CHAR0x04E2",
-    "AT+ROLE1",
-    " ",
-    "  Now you can use those AT Commands to discovery or connect a slave device.",
-    "  =========================================================================",
-    "AT+DISC? (Start a scan procedure)",
-    "OK+DISCS (Module response, Start scan procedure)",
-    "OK+DIS<P1><P2><P3> (Module response, Found device)",
-    "      <P1>: Device Type",
-    "      <P2>: Device MAC Address",
-    "      <P3>: Device Name",
-    "OK+DISCE (Module response, Scan procedure finished)",
-    "AT+CO<P1><P2> (Try to connect a slave device)",
-    "     <P1>: Device Type",
-    "     <P2>: Device MAC address",
-};
 
 constexpr qsizetype openingLines = 7; // up to "AT+NOTI1"
 constexpr qsizetype guideLines = 14;  // from "AT+ROLE1"
@@ -101,7 +34,7 @@ constexpr qsizetype guideLines = 14;  // from "AT+ROLE1"
 // A whole list: the fixed opening, the given UUID lines, the fixed guide.
 QByteArrayList WithFixedLines(const QByteArrayList &uuidLines)
 {
-    return defaultList16.first(openingLines) + uuidLines + defaultList16.last(guideLines);
+    return studyDefaults16.first(openingLines) + uuidLines + studyDefaults16.last(guideLines);
 }
 
 brenvik::ListOutcome Build(const QByteArray &notify, const QByteArray &write, int uuidType)
@@ -484,19 +417,20 @@ void TestStudyList::accepted128Bit()
 
 void TestStudyList::defaultList16Bit()
 {
-    QCOMPARE(defaultList16.size(), 24);
-    brenvik::testing::VerifyList(Build("FFE1", "FFE1", 0), defaultList16);
+    QCOMPARE(studyDefaults16.size(), 24);
+    brenvik::testing::VerifyList(Build("FFE1", "FFE1", 0), studyDefaults16);
 }
 
 void TestStudyList::exampleList128Bit()
 {
-    QCOMPARE(exampleList128.size(), 27);
+    QCOMPARE(studyExample128.size(), 27);
     brenvik::testing::VerifyList(
         Build("0000FFE1-0000-1000-8000-00805F9B34FB", "0000ffe2-0000-1000-8000-00805f9b34fb", 1),
-        exampleList128);
+        studyExample128);
 }
 
-// The indented lines, counted out independently of the literal lists above.
+// The indented lines, counted out independently of the literal lists in
+// ExpectedTexts.h.
 void TestStudyList::lineLayout_data()
 {
     QTest::addColumn<int>("uuidType");
