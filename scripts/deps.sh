@@ -24,4 +24,5 @@ ensure_packages() {
 }
 
 # What building the program and its tests needs.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
+# The text-fit tests run with the installed fonts and with DejaVu alone.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 fonts-dejavu-core)

@@ -1,18 +1,39 @@
 #include "FormStyle.h"
 
 #include <QDir>
+#include <QFontDatabase>
+#include <QResource>
 #include <QScreen>
 #include <QSize>
 #include <QStyle>
 #include <QWidget>
 
+namespace {
+
+// The face the program carries in its resources, registered from memory the
+// first time a window asks for its font. Empty should that fail; the
+// installed faces after it in FormFont() then take its place.
+QStringList BundledFamilies()
+{
+    static const QStringList families = [] {
+        const QResource face(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+        const int id = QFontDatabase::addApplicationFontFromData(face.uncompressedData());
+        return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+    }();
+    return families;
+}
+
+} // namespace
+
 QFont FormFont()
 {
-    // Where the first face is missing, the next ones have close metrics, so
-    // the captions fit their fixed places.
+    // The fixed positions were laid out for the first face. Where it is
+    // missing, the bundled face, with close metrics, comes next, so that the
+    // captions fit their places whatever fonts the system has.
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setFamilies(QStringList{QStringLiteral("MS Sans Serif")} + BundledFamilies()
+                     + QStringList{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+                                   QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(12);
     return font;

@@ -16,8 +16,8 @@ inline constexpr char WebAddress[] = "www.brenvik.example";
 inline constexpr char SupportAddress[] = "support@brenvik.example";
 inline constexpr const char *MessageCaption = WebAddress;
 
-// "MS Sans Serif", 12 pixels high; Qt falls back to a similar sans-serif
-// face where that font is not installed.
+// "MS Sans Serif", 12 pixels high; where that font is not installed, the
+// Liberation Sans face that the program carries takes its place.
 [[nodiscard]] QFont FormFont();
 
 [[nodiscard]] QIcon ProgramIcon();
