@@ -41,12 +41,13 @@ icotool --create --output "$icon.ico" \
     hicolor/32x32/apps/"$icon".png \
     hicolor/48x48/apps/"$icon".png
 
-# Logo for the about tab.
+# Logo for the about tab: shown at 32 px, and at 48 and 64 px on displays
+# scaled by 1.5 and 2.
 render "$logo.svg" 32 "$logo-32.png"
-for n in 16 48; do
+for n in 16 48 64; do
     render "$logo.svg" "$n" "$tmp/$logo-$n.png"
 done
 icotool --create --output "$logo.ico" \
-    "$tmp/$logo-16.png" "$logo-32.png" "$tmp/$logo-48.png"
+    "$tmp/$logo-16.png" "$logo-32.png" "$tmp/$logo-48.png" "$tmp/$logo-64.png"
 
 echo "render.sh: icons regenerated in $here"

@@ -731,6 +731,14 @@ void tst_MainWindow::aboutPage()
     QVERIFY(!logo.isNull());
     QCOMPARE(logo.deviceIndependentSize().toSize(), QSize(32, 32));
     QCOMPARE(imgLogo->size(), QSize(32, 32));
+    // A real image for displays scaled by 1.5 and 2, not a stretched one.
+    const QList<QSize> logoSizes = LogoIcon().availableSizes();
+    QVERIFY(logoSizes.contains(QSize(48, 48)));
+    QVERIFY(logoSizes.contains(QSize(64, 64)));
+    // A screen reader names the picture.
+    QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(imgLogo);
+    QCOMPARE(picture->role(), QAccessible::Graphic);
+    QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Brenvik logo"));
     // The text stands to the right of the picture.
     auto *lbBuilding = Control<QLabel>(QStringLiteral("lbBuilding"));
     QVERIFY(lbBuilding->x() >= imgLogo->geometry().right());
@@ -787,19 +795,30 @@ void tst_MainWindow::accessibleNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("description");
 
-    QTest::newRow("cbUUIDType") << QStringLiteral("cbUUIDType") << QStringLiteral("GBUUIDType");
-    QTest::newRow("edtCharNotify") << QStringLiteral("edtCharNotify") << QStringLiteral("GBUUIDNotify");
-    QTest::newRow("edtCharWrite") << QStringLiteral("edtCharWrite") << QStringLiteral("GBUUIDWrite");
-    QTest::newRow("edtiBeaconUUID") << QStringLiteral("edtiBeaconUUID") << QStringLiteral("gbiBeaconUUID");
-    QTest::newRow("edtiBeaconMajor") << QStringLiteral("edtiBeaconMajor") << QStringLiteral("gbiBeaconMajor");
-    QTest::newRow("edtiBeaconMinor") << QStringLiteral("edtiBeaconMinor") << QStringLiteral("gbiBeaconMinor");
+    QTest::newRow("cbUUIDType") << QStringLiteral("cbUUIDType") << QStringLiteral("GBUUIDType") << QString();
+    QTest::newRow("edtCharNotify") << QStringLiteral("edtCharNotify") << QStringLiteral("GBUUIDNotify")
+                                   << QStringLiteral("Please input UUID which included \"Notify\" property");
+    QTest::newRow("edtCharWrite")
+        << QStringLiteral("edtCharWrite") << QStringLiteral("GBUUIDWrite")
+        << QStringLiteral("Please input UUID which included \"Write\" or \"WriteWithoutResponse\" property");
+    QTest::newRow("edtiBeaconUUID")
+        << QStringLiteral("edtiBeaconUUID") << QStringLiteral("gbiBeaconUUID")
+        << QStringLiteral("Please input UUID, Should like \"0000FFE0-0000-1000-8000-00805F9B34FB\"");
+    QTest::newRow("edtiBeaconMajor")
+        << QStringLiteral("edtiBeaconMajor") << QStringLiteral("gbiBeaconMajor")
+        << QStringLiteral("Please input Major, Should like \"04D2\" (Hex mode) or \"01234\" (Decimal mode)");
+    QTest::newRow("edtiBeaconMinor")
+        << QStringLiteral("edtiBeaconMinor") << QStringLiteral("gbiBeaconMinor")
+        << QStringLiteral("Please input Minor, Should like \"04D3\" (Hex mode) or \"01235\" (Decimal mode)");
 }
 
 void tst_MainWindow::accessibleNames()
 {
     QFETCH(QString, name);
     QFETCH(QString, group);
+    QFETCH(QString, description);
 
     const QString caption = Control<QGroupBox>(group)->title();
     QVERIFY(!caption.isEmpty());
@@ -810,6 +829,8 @@ void tst_MainWindow::accessibleNames()
     QVERIFY(accessible != nullptr);
     if (qobject_cast<QComboBox *>(Control(name)) == nullptr) {
         QCOMPARE(accessible->text(QAccessible::Name), caption);
+        // The hint under the field describes it.
+        QCOMPARE(accessible->text(QAccessible::Description), description);
         return;
     }
     QStringList labels;

@@ -66,7 +66,7 @@ QLabel *AddLabel(QWidget *parent, const QString &text, int left, int top)
 }
 
 // An edit field at the top of its group, with a hint below it; screen
-// readers announce it by the group's caption.
+// readers announce it by the group's caption, then the hint.
 QLineEdit *AddField(QGroupBox *group, const char *name, int maxLength, const QString &text,
                     const QString &hint)
 {
@@ -75,6 +75,7 @@ QLineEdit *AddField(QGroupBox *group, const char *name, int maxLength, const QSt
     field->setGeometry(8, 16, 497, 20);
     field->setMaxLength(maxLength);
     field->setAccessibleName(group->title());
+    field->setAccessibleDescription(hint);
     AddLabel(group, hint, 8, 48);
     return field;
 }
@@ -206,6 +207,7 @@ void TfrmMain::BuildAboutPage()
     imgLogo = new QLabel(TabSheet1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(LogoIcon().pixmap(32, 32));
+    imgLogo->setAccessibleName(tr("Brenvik logo"));
     imgLogo->setGeometry(112, 134, 32, 32);
 
     lbBuilding = AddLabel(TabSheet1, tr("Building......"), 168, 144);
