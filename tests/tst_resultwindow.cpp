@@ -7,6 +7,7 @@
 #include "FormStyle.h"
 #include "ModalHelper.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -82,6 +83,7 @@ private slots:
 
     void copyByKeyboard();
     void copyByContextMenu();
+    void assistiveToolsCannotEdit();
 
     void keyboardFocus();
     void keysThatLeaveItOpen_data();
@@ -353,6 +355,32 @@ void tst_ResultWindow::copyByContextMenu()
     QVERIFY(copyNow->isEnabled());
     copyNow->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), studyExcerpt.join(QLatin1Char('\n')));
+}
+
+void tst_ResultWindow::assistiveToolsCannotEdit()
+{
+    // A screen reader or a voice-control tool may read the list and select
+    // in it, but never change it.
+    TfrmResult window;
+    Fill(window, studyExcerpt);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QPlainTextEdit *memLog = MemLog(window);
+    const QString shown = studyExcerpt.join(QLatin1Char('\n'));
+
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(memLog);
+    QVERIFY(accessible->state().readOnly);
+    QVERIFY(accessible->editableTextInterface() == nullptr);
+    accessible->setText(QAccessible::Value, QStringLiteral("changed"));
+    QCOMPARE(memLog->toPlainText(), shown);
+
+    QAccessibleTextInterface *text = accessible->textInterface();
+    QVERIFY(text != nullptr);
+    QCOMPARE(text->text(0, text->characterCount()), shown);
+    QCOMPARE(accessible->text(QAccessible::Value), shown);
+    text->setSelection(0, 9, 14);
+    QCOMPARE(memLog->textCursor().selectedText(), QStringLiteral("Those"));
+    window.hide();
 }
 
 void tst_ResultWindow::keyboardFocus()

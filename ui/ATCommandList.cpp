@@ -1,6 +1,7 @@
 #include "ATCommandList.h"
 
 #include "FormStyle.h"
+#include "ReadOnlyTextAccessible.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -21,6 +22,8 @@ TfrmResult::TfrmResult(QWidget *parent)
     , memLog(new QPlainTextEdit(GBResult))
     , btnOK(new QPushButton(tr("OK"), this))
 {
+    // Assistive tools may read and copy the list, never change it.
+    ReadOnlyTextAccessible::Install();
     setObjectName(QStringLiteral("frmResult"));
     setWindowTitle(tr("AT Commands List"));
     setFont(FormFont());
