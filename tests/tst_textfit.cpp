@@ -209,7 +209,7 @@ void tst_TextFit::mainWindowParts()
     QFETCH(QString, part);
     TfrmMain window;
     auto *pages = window.findChild<QTabWidget *>(QStringLiteral("MainPage"));
-    QWidget *shown = window.findChild<QWidget *>(part);
+    auto *shown = window.findChild<QWidget *>(part);
     if (pages->indexOf(shown) >= 0)
         pages->setCurrentWidget(shown);
     window.show();
