@@ -1,43 +1,44 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display and saves PNG screenshots of
-# its windows into docs/screenshots/, driving it with key presses as a user
-# would: the three tabs, a rejection's message box and the command list
-# window for the study and the iBeacon defaults.
+# its windows, driving it with key presses as a user would: the three tabs, a
+# rejection's message box and the command list window for the study and the
+# iBeacon defaults. Checks on the way that each window has its fixed size.
 #
-# Usage: scripts/screenshots.sh [BUILD_DIR]
+# Usage: scripts/screenshots.sh [--scale FACTOR] [BUILD_DIR]
+#   --scale    runs the program at QT_SCALE_FACTOR=FACTOR (default 1) on a
+#              screen that much larger than 1024x768; the screenshots go to
+#              docs/screenshots/scale-FACTOR/ (scale 1: docs/screenshots/)
 #   BUILD_DIR  a build directory holding (or to hold) brenvik-config-assistant;
 #              without it the "dev" preset is configured and built (build/dev).
 #
 # Installs what it needs from Debian when missing: Xvfb, xdotool, ImageMagick,
-# x11-utils and the small window manager jwm. jwm draws the title bars that
-# the screenshots show (caption, icon, and only the buttons that each window
-# asks for: minimise and close on the main window, close alone on the
-# others), and gives the keyboard focus to each new window as a desktop does.
+# x11-utils and the window manager openbox, which draws the title bars that
+# the screenshots show and gives the keyboard focus to each new window as a
+# desktop does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 source scripts/desktop.sh
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick x11-utils jwm
 
-# --- build -----------------------------------------------------------------
-if [ $# -ge 1 ]; then
-    build_dir=$1
-    if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-        cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVIK_BUILD_TESTS=OFF
-    fi
-    cmake --build "$build_dir" --target brenvik-config-assistant
-else
-    build_dir=build/dev
-    cmake --preset dev
-    cmake --build --preset dev --target brenvik-config-assistant
+scale=1
+if [ "${1:-}" = --scale ]; then
+    scale=${2:?--scale needs a factor such as 1.5}
+    shift 2
 fi
-program=$(realpath "$build_dir/brenvik-config-assistant")
+[[ $scale =~ ^[1-9][0-9]*(\.[0-9]+)?$ ]] || { echo "The scale must be a number such as 1, 1.5 or 2" >&2; exit 2; }
+ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" imagemagick
+
+build_program "$@"
 out_dir=docs/screenshots
+[ "$scale" = 1 ] || out_dir=docs/screenshots/scale-$scale
 mkdir -p "$out_dir"
 
-main_caption='Brenvik Config Assistant V1.02'
-list_caption='AT Commands List'
-message_caption='www.brenvik.example'
+scaled() { # scaled PIXELS: as Qt rounds them at this scale
+    awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s + 0.5 }'
+}
+# The client areas the windows keep, in the screen's pixels.
+main_size="$(scaled 520)x$(scaled 384)"
+list_size="$(scaled 467)x$(scaled 424)"
 
 # --- display, window manager, clean-up -------------------------------------
 work=$(mktemp -d)
@@ -53,10 +54,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_desktop "$work"
-echo "Virtual display $DISPLAY"
+screen_width=$(scaled 1024)
+screen_height=$(scaled 768)
+start_desktop "$work" "${screen_width}x$screen_height"
+echo "Virtual display $DISPLAY, ${screen_width}x$screen_height, scale $scale"
 # Keep the pointer away from the windows, so that no control shows hover.
-xdotool mousemove 1023 767
+xdotool mousemove $((screen_width - 1)) $((screen_height - 1))
 
 # --- helpers -----------------------------------------------------------------
 wait_window() { # wait_window CAPTION: prints the id of the visible window with that caption
@@ -84,30 +87,33 @@ frame_of() { # frame_of ID: the window manager's frame around a top-level window
     done
     echo "$id"
 }
-keys() { # keys KEY...: typed into the window that has the focus
-    xdotool key --delay 60 "$@"
-    sleep 0.2
-}
-shot() { # shot NAME CAPTION: saves the framed window once its picture has settled
-    local name=$1 id frame previous='' current
+shot() { # shot NAME CAPTION [SIZE]: saves the framed window; fails unless its client area is SIZE
+    local name=$1 id size
     id=$(wait_window "$2")
     xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
-    frame=$(frame_of "$id")
     sleep 0.4
-    # Two equal grabs in a row: painting is done (a blinking caret may need a third).
-    for _ in $(seq 10); do
-        import -window "$frame" "$work/shot.png"
-        current=$(md5sum <"$work/shot.png")
-        [ "$current" = "$previous" ] && break
-        previous=$current
-        sleep 0.15
-    done
+    size=$(xwininfo -id "$id" | awk '/^  Width:/ {w = $2} /^  Height:/ {h = $2} END {print w "x" h}')
+    if [ -n "${3:-}" ] && [ "$size" != "$3" ]; then
+        echo "Window \"$2\" is $size, not $3" >&2
+        exit 1
+    fi
+    grab "$(frame_of "$id")" "$work/shot.png"
     cp "$work/shot.png" "$out_dir/$name.png"
-    echo "Saved $out_dir/$name.png ($(identify -format '%wx%h' "$out_dir/$name.png"), window $2)"
+    echo "Saved $out_dir/$name.png ($(identify -format '%wx%h' "$out_dir/$name.png"), window $2, client area $size)"
+}
+check_transient() { # check_transient CAPTION: fails unless the window manager keeps that window over the main window
+    local owner main
+    owner=$(xprop -id "$(wait_window "$1")" WM_TRANSIENT_FOR | awk '/window id/ {print $NF}')
+    main=$(wait_window "$main_caption")
+    if [ -z "$owner" ] || [ "$((owner))" -ne "$((main))" ]; then
+        echo "Window \"$1\" is transient for ${owner:-no window}, not the main window $main" >&2
+        exit 1
+    fi
 }
 start_program() {
-    # The program decides its own platform (xcb here); nothing else is passed to it.
-    QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+    # The program decides its own platform (xcb here) and the scale is the
+    # user's; nothing else is passed to it.
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     local id
     id=$(wait_window "$main_caption")
@@ -134,25 +140,27 @@ end_program() {
 # --- the tabs, the study list and a rejection --------------------------------
 start_program
 # The keyboard focus starts on the tab strip; Ctrl+Tab turns the pages.
-shot main-study-tab "$main_caption"
+shot main-study-tab "$main_caption" "$main_size"
 keys ctrl+Tab
-shot main-ibeacon-tab "$main_caption"
+shot main-ibeacon-tab "$main_caption" "$main_size"
 keys ctrl+Tab
-shot main-about-tab "$main_caption"
+shot main-about-tab "$main_caption" "$main_size"
 keys ctrl+Tab
 # Keyboard order on the study tab: cbUUIDType, edtCharWrite, edtCharNotify, btnShow.
 keys Tab Tab Tab Tab space
-shot command-list-study "$list_caption"
+shot command-list-study "$list_caption" "$list_size"
+check_transient "$list_caption"
 # The focus starts in the text; Tab reaches OK.
 keys Tab space
 wait_gone "$list_caption"
 # Back on btnShow: empty the Notify field and create again.
 keys shift+Tab ctrl+a BackSpace Tab space
 shot message-fill-in-all-fields "$message_caption"
+check_transient "$message_caption"
 keys space
 wait_gone "$message_caption"
 # The focus is now in the emptied field.
-shot main-after-rejection "$main_caption"
+shot main-after-rejection "$main_caption" "$main_size"
 end_program
 
 # --- the iBeacon list, from a fresh start ------------------------------------
@@ -160,7 +168,7 @@ start_program
 keys ctrl+Tab
 # Keyboard order on the iBeacon tab: edtiBeaconMinor, edtiBeaconUUID, edtiBeaconMajor, btniBeacon.
 keys Tab Tab Tab Tab space
-shot command-list-ibeacon "$list_caption"
+shot command-list-ibeacon "$list_caption" "$list_size"
 keys Tab space
 wait_gone "$list_caption"
 end_program

@@ -14,12 +14,12 @@
 #              like the dev preset, tests off)
 #   CLICKS     clicks on each create button (default 50)
 #
-# Installs what it needs from Debian when missing (Xvfb, jwm and GNU time).
+# Installs what it needs from Debian when missing (Xvfb, openbox and GNU time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 source scripts/desktop.sh
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb jwm x11-utils time
+ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" time
 
 runs=${1:-10}
 build_dir=${2:-build/startup-bench}

@@ -26,6 +26,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <memory>
@@ -268,6 +269,7 @@ private slots:
     void beaconList_data();
     void beaconList();
     void twoClicksTwoWindows();
+    void listWindowInFront();
     void failureToShow_data();
     void failureToShow();
 
@@ -1355,6 +1357,29 @@ void tst_MainWindow::twoClicksTwoWindows()
     }
     // A fresh window, holding this click's list and nothing from the first.
     CheckList(second, studyDefaults16);
+}
+
+void tst_MainWindow::listWindowInFront()
+{
+    // Moved off the centre: a list centred on this window would show it.
+    window->move(window->screen()->availableGeometry().topLeft());
+    QWindow *transientParent = nullptr;
+    QWidget *owner = window.get();
+    QByteArray offCentre = "no command list window";
+    ModalHelper helper([&](QWidget *modal) {
+        if (qobject_cast<TfrmResult *>(modal) == nullptr)
+            return;
+        transientParent = modal->windowHandle()->transientParent();
+        owner = modal->parentWidget();
+        offCentre = OffCentre(modal->frameGeometry().center(), modal->screen()->availableGeometry().center());
+    });
+    QTest::mouseClick(Button("btnShow"), Qt::LeftButton);
+
+    QCOMPARE(helper.seen(), 1);
+    // The window system keeps it in front of the window it blocks, yet it has no owner.
+    QVERIFY(transientParent == window->windowHandle());
+    QVERIFY(owner == nullptr);
+    QVERIFY2(offCentre.isEmpty(), offCentre.constData());
 }
 
 void tst_MainWindow::failureToShow_data()

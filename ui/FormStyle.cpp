@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QResource>
 #include <QScreen>
 #include <QSize>
+#include <QSpacerItem>
 #include <QStyle>
 #include <QWidget>
 
@@ -78,6 +82,16 @@ void ShowMessage(QWidget *owner, QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, QString::fromLatin1(MessageCaption), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    // The box fits its width to the text, with 50 px to spare beside the
+    // caption. A title bar that Qt draws itself (on Wayland) centres the
+    // caption, 14 px high, over the whole width and cuts it where the window
+    // icon and the three buttons begin; a spacer row keeps the box wide enough.
+    QFont captionFont = QGuiApplication::font();
+    captionFont.setPixelSize(14);
+    constexpr int titleBarButtons = 90; // on either side of a centred caption
+    const int width = QFontMetrics(captionFont).horizontalAdvance(box.windowTitle()) + 2 * titleBarButtons;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }
 

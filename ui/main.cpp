@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <exception>
 #include <string_view>
@@ -294,6 +295,14 @@ void TfrmMain::ShowCommandList(const CommandList &lines)
     // The window lives only for this call, however showing it ends.
     try {
         const std::unique_ptr<TfrmResult> frmResult = NewResultWindow();
+        // It has no owner, yet the window system must keep it in front of
+        // this window, which it blocks: its native window, made now, is this
+        // window's transient. Qt would then centre it on this window; it
+        // belongs in the centre of this window's screen.
+        frmResult->winId();
+        frmResult->windowHandle()->setTransientParent(windowHandle());
+        frmResult->windowHandle()->setScreen(windowHandle()->screen());
+        CentreOnScreen(frmResult.get());
         for (const std::string &line : lines)
             frmResult->AddLine(QString::fromStdString(line));
         frmResult->exec();
