@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Sourced by the scripts that drive the real program: a virtual desktop of
 # its own, as a user's login gives it. Needs xvfb, jwm and x11-utils.
 
