@@ -72,9 +72,6 @@ port, file or network connection.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.brenvik.example/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# Folders in the package get Debian's usual mode whatever the umask.
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # Dependencies are read off the binary by dpkg-shlibdeps.

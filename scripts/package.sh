@@ -33,6 +33,9 @@ fi
 [[ $SOURCE_DATE_EPOCH =~ ^[0-9]+$ ]] || fail "SOURCE_DATE_EPOCH must be seconds since 1970, not '$SOURCE_DATE_EPOCH'"
 export SOURCE_DATE_EPOCH
 
+# The modes of the files CPack writes follow the umask: Debian's usual ones.
+umask 0022
+
 build=build/package
 # Qt's resource compiler writes SOURCE_DATE_EPOCH into its output: a build
 # folder made with another time starts afresh.
