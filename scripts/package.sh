@@ -42,6 +42,8 @@ build=build/package
 stamp=$build/source-date-epoch
 [ "$(cat "$stamp" 2>/dev/null)" = "$SOURCE_DATE_EPOCH" ] || rm -rf "$build"
 cmake --preset package >/dev/null
+# A failed build leaves no package behind, not even an older one.
+rm -f "$build"/*.deb
 echo "$SOURCE_DATE_EPOCH" >"$stamp"
 cmake --build --preset package
 
