@@ -31,12 +31,14 @@ if(UNIX AND NOT APPLE)
     # and time stamp, so that every build gives the same bytes.
     find_program(GZIP gzip REQUIRED)
     set(docs_dir ${CMAKE_CURRENT_BINARY_DIR}/docs)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/brenvik-config-assistant.1.in
+        ${docs_dir}/brenvik-config-assistant.1 @ONLY)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog ${docs_dir}/changelog COPYONLY)
     set(compressed)
     foreach(doc brenvik-config-assistant.1 changelog)
         add_custom_command(OUTPUT ${docs_dir}/${doc}.gz
-            COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/${doc} ${docs_dir}/${doc}
-            COMMAND ${GZIP} -9nf ${docs_dir}/${doc}
-            DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${doc}
+            COMMAND ${GZIP} -9nkf ${docs_dir}/${doc}
+            DEPENDS ${docs_dir}/${doc}
             VERBATIM)
         list(APPEND compressed ${docs_dir}/${doc}.gz)
     endforeach()
