@@ -5,16 +5,17 @@ include(GNUInstallDirs)
 
 install(TARGETS brenvik-config-assistant
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# A stripped install drops the sections Debian's strip drops too: the
-# compilers' version strings (.comment) and the unneeded .note section.
-install(CODE "
-    if(CMAKE_INSTALL_DO_STRIP)
-        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
-            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:brenvik-config-assistant>\"
-            COMMAND_ERROR_IS_FATAL ANY)
-    endif()")
 
 if(UNIX AND NOT APPLE)
+    # A stripped install drops the sections Debian's strip drops too: the
+    # compilers' version strings (.comment) and the unneeded .note section.
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:brenvik-config-assistant>\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+
     set(app_id example.brenvik.ConfigAssistant)
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/${app_id}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
