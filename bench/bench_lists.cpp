@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // Time taken by one click's worth of work: building a command list (or a
 // rejection) from the texts of a tab's fields.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Regenerates every rendered icon file from the two SVG sources in this folder:
 #   brenvik-config-assistant.svg -> hicolor/<N>x<N>/apps/*.png, brenvik-config-assistant.ico
 #   brenvik-logo.svg             -> brenvik-logo-32.png, brenvik-logo.ico

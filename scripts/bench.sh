@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Times building each command list and a rejection (Google Benchmark, -O2).
 #   scripts/bench.sh [BENCHMARK OPTIONS]
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Runs the test suite on a build with clang's source-based coverage and
 # reports how much of core/ it covers: lines, regions and branches, per file.
 # The annotated sources are written to build/coverage/html.

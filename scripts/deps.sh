@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Sourced by the other scripts: installs the Debian packages a step needs,
 # skipping those already present.
 
@@ -18,9 +20,21 @@ ensure_packages() {
     fi
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    # apt-get is shared with other jobs on the machine: wait for dpkg's lock
+    # rather than fail, and try again while another job updates the lists
+    # (apt-get update does not wait for that lock).
+    local apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    local try output
+    for try in $(seq 120); do
+        output=$("${apt[@]}" update -qq 2>&1) && break
+        if [ "$try" -eq 120 ] || ! grep -q 'Could not get lock' <<<"$output"; then
+            echo "$output" >&2
+            return 1
+        fi
+        sleep 5
+    done
+    "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # What building the program and its tests needs.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Fuzzes the command-list generators with libFuzzer for a bounded time.
 #
 #   scripts/fuzz.sh [SECONDS]     (default 60)

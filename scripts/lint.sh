@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # The quality gates: every C++ source is formatted as .clang-format says,
 # builds warning-free with clang++ (benchmarks and fuzzer included), and
 # passes the checks of .clang-tidy.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Runs the real program under Xvfb and strace, makes a command list and a
 # rejection through the keyboard, closes it, and fails if the program
 # created or wrote any file, opened a socket other than its display and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Builds the program and starts it (needs a display; see the README for Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Starts the real program on a virtual X display and saves PNG screenshots of
 # its windows, driving it with key presses as a user would: the three tabs, a
 # rejection's message box and the command list window for the study and the

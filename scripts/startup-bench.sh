@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Start-up and memory benchmark, run on a virtual X display (Xvfb):
 #  - the time from process start until the main window is first painted, and
 #    the peak memory (maximum resident set size) of that start, for the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Builds the program and its test suite, then runs the tests (no display needed).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Whether a window stands centred on its screen, for the tests of both windows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // What the user is meant to read, written out once for every suite: the

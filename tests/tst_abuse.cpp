@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // The main window under abuse: hundreds of requests in a row, and hostile
 // text pasted into every field. Nothing may be left behind, nothing may
 // crash, and every field keeps what the user put there.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // The iBeacon command list of the slave-role tab: the order of its checks
 // across the three fields, hex and decimal Major and Minor values, and the
 // generated list line by line.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // The value rules both generators share: trimming, normalising, the digit
 // sets, the numeric readings and the hex output.
 

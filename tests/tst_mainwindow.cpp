@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // The main window (TfrmMain), driven as a user drives it: what it shows when
 // it opens, how the keyboard moves through it, and what each click on a
 // create button brings up — a message box that sends the focus to the field

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // The command list window (TfrmResult), driven as a user drives it: what it
 // looks like, how its text behaves, how it is closed.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // The study command list of the master-role tab: the order of its checks,
 // their messages and focus targets, the 128-bit one-byte rule, and the
 // generated lists line by line.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // The yardstick for the program's start-up: a plain Qt main window with the
 // same number and kinds of widgets as TfrmMain, built with Qt alone (no font
 // of our own, no icons from resources, no command-list code). It prints the

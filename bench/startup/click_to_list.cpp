@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // How long a click on a create button takes until the command list window
 // is on the screen: from the mouse click on btnShow (then on btniBeacon,
 // with the iBeacon tab shown) until the new TfrmResult has been painted and
