@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Starts the real program on a virtual X desktop with the accessibility bus
 # that a desktop login provides, and asks it what a screen reader would
 # (scripts/a11y-probe.py, through python3-pyatspi): every field has a name and

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 """What a screen reader finds in the running program, over the real AT-SPI bus.
 
     a11y-probe.py main   every field has a name and a description, every button

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
 # Runs the real program natively on Wayland, under the compositor weston,
 # drives it with key presses as a user would (a command list, then a
 # rejection) and saves pictures of the desktop into

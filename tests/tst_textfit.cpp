@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
 // Every fixed text of both windows fits its control, measured with the font
 // that control really has: labels, group captions, button captions, the
 // drop-down's items and the tab strip. CTest runs this suite twice: with the
