@@ -15,17 +15,7 @@ source scripts/desktop.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" at-spi2-core python3-pyatspi dbus-daemon dbus-bin
 
 build_program "$@"
-work=$(mktemp -d)
-xvfb_pid=''
-wm_pid=''
-session_pid=''
-cleanup() {
-    stop "$session_pid"
-    stop "$wm_pid"
-    stop "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+open_session
 start_desktop "$work"
 
 # Debian's python3, which python3-pyatspi belongs to.
@@ -44,7 +34,7 @@ ${probe[*]} list
 kill %2 %1
 SESSION
 dbus-run-session -- bash "$work/session.sh" 2> >(grep -v 'Failed to set fd limit' >&2) &
-session_pid=$!
-wait "$session_pid"
-session_pid=''
+program_pid=$!
+wait "$program_pid"
+program_pid=''
 echo "Accessibility check passed."

@@ -45,6 +45,23 @@ stop() { # stop PID: ends one process this script started, politely first
     wait "$pid" 2>/dev/null || true
 }
 
+# open_session: a scratch folder in $work; on exit, whatever still runs of
+# the program ($program_pid), the window manager and Xvfb is stopped and the
+# folder removed.
+open_session() {
+    work=$(mktemp -d)
+    program_pid=''
+    wm_pid=''
+    xvfb_pid=''
+    trap close_session EXIT
+}
+close_session() {
+    stop "$program_pid"
+    stop "$wm_pid"
+    stop "$xvfb_pid"
+    rm -rf "$work"
+}
+
 # start_xvfb WORK_DIR [WIDTHxHEIGHT]: starts Xvfb on a free display (1024x768
 # unless told); exports DISPLAY and a fresh XDG_RUNTIME_DIR; sets xvfb_pid.
 start_xvfb() {

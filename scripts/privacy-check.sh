@@ -21,17 +21,7 @@ if [ ! -x "$build/brenvik-config-assistant" ]; then
 fi
 program=$(realpath "$build/brenvik-config-assistant")
 
-work=$(mktemp -d)
-pids=()
-xvfb_pid=''
-wm_pid=''
-cleanup() {
-    for pid in "${pids[@]}"; do stop "$pid"; done
-    stop "$wm_pid"
-    stop "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+open_session
 start_desktop "$work"
 
 # In the session's bus: the program talks to the session bus only to offer
@@ -42,7 +32,7 @@ echo "\$DBUS_SESSION_BUS_ADDRESS" >"$work/bus"
 wait
 SESSION
 dbus-run-session -- bash "$work/session.sh" &
-pids+=($!)
+program_pid=$!
 
 seen() { # seen TITLE: waits for a window with that title to be shown
     xdotool search --sync --onlyvisible --name "$1" >/dev/null

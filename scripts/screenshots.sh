@@ -43,18 +43,7 @@ main_size="$(scaled 520)x$(scaled 384)"
 list_size="$(scaled 467)x$(scaled 424)"
 
 # --- display, window manager, clean-up -------------------------------------
-work=$(mktemp -d)
-xvfb_pid=''
-wm_pid=''
-program_pid=''
-
-cleanup() {
-    stop "$program_pid"
-    stop "$wm_pid"
-    stop "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+open_session
 
 screen_width=$(scaled 1024)
 screen_height=$(scaled 768)

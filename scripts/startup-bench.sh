@@ -41,15 +41,7 @@ program=$bench_dir/bench-program-window
 click=$bench_dir/bench-click-to-list
 
 # --- desktop and clean-up --------------------------------------------------
-work=$(mktemp -d)
-xvfb_pid=''
-wm_pid=''
-cleanup() {
-    stop "$wm_pid"
-    stop "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+open_session
 start_desktop "$work"
 export QT_QPA_PLATFORM=xcb
 

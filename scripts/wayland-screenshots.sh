@@ -33,17 +33,7 @@ build_program "$@"
 out_dir=docs/screenshots/wayland
 $check_only || mkdir -p "$out_dir"
 
-work=$(mktemp -d)
-xvfb_pid=''
-wm_pid=''
-program_pid=''
-cleanup() {
-    stop "$program_pid"
-    stop "$wm_pid"
-    stop "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+open_session
 
 start_wayland_desktop "$work"
 echo "weston on $WAYLAND_DISPLAY, shown on Xvfb $DISPLAY"
