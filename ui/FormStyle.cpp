@@ -17,17 +17,16 @@
 
 namespace {
 
-// The face the program carries in its resources, registered from memory the
-// first time a window asks for its font. Empty should that fail; the
-// installed faces after it in FormFont() then take its place.
-QStringList BundledFamilies()
+// The Liberation Sans face the program carries in its resources, registered
+// from memory the first time a window asks for its font. Should that fail,
+// an installed face of that name, or the next in FormFont(), takes its place.
+void RegisterBundledFace()
 {
-    static const QStringList families = [] {
+    static const bool registered = [] {
         const QResource face(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-        const int id = QFontDatabase::addApplicationFontFromData(face.uncompressedData());
-        return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+        return QFontDatabase::addApplicationFontFromData(face.uncompressedData()) >= 0;
     }();
-    return families;
+    Q_UNUSED(registered)
 }
 
 } // namespace
@@ -37,10 +36,10 @@ QFont FormFont()
     // The fixed positions were laid out for the first face. Where it is
     // missing, the bundled face, with close metrics, comes next, so that the
     // captions fit their places whatever fonts the system has.
+    RegisterBundledFace();
     QFont font;
-    font.setFamilies(QStringList{QStringLiteral("MS Sans Serif")} + BundledFamilies()
-                     + QStringList{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-                                   QStringLiteral("Arial")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(12);
     return font;
