@@ -17,7 +17,7 @@ ctest --preset coverage
 
 llvm-profdata-14 merge -sparse "$build"/profiles/*.profraw -o "$build/tests.profdata"
 objects=()
-for test in "$build"/tests/tst_*; do
+for test in "$build"/tests/core/tst_*; do
     [ -f "$test" ] && [ -x "$test" ] && objects+=(-object "$test")
 done
 coverage=(-instr-profile="$build/tests.profdata" "${objects[@]:1}" "$PWD/core")

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 // SPDX-License-Identifier: MIT
 
-// The program's start, as its entry point does it (BrenvikConfigAssistant.cpp),
+// The program's start, as its entry point does it (ui/qt/BrenvikConfigAssistant.cpp),
 // plus a watch that prints the time from process start to the first paint of
 // the main window and then quits. The real program reads no environment or
 // command line of its own, so it is measured through this copy of its start.

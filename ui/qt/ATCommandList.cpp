@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int clientWidth = 467;
-constexpr int clientHeight = 424;
+constexpr int clientWidth = brenvik::form::ResultClientWidth;
+constexpr int clientHeight = brenvik::form::ResultClientHeight;
 constexpr int resultHeight = 385;
 } // namespace
 
@@ -23,12 +23,12 @@ TfrmResult::TfrmResult(QWidget *parent)
     : QDialog(parent)
     , GBResult(new QGroupBox(this))
     , memLog(new QPlainTextEdit(GBResult))
-    , btnOK(new QPushButton(tr("OK"), this))
+    , btnOK(new QPushButton(QtText(brenvik::form::OkButton), this))
 {
     // Assistive tools may read and copy the list, never change it.
     ReadOnlyTextAccessible::Install();
     setObjectName(QStringLiteral("frmResult"));
-    setWindowTitle(tr("AT Commands List"));
+    setWindowTitle(QtText(brenvik::form::ResultCaption));
     setFont(FormFont());
     MakeFixedSizeWindow(this, clientWidth, clientHeight, MinimiseButton::hidden);
 

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <array>
 #include <exception>
 #include <string_view>
 
@@ -27,12 +28,8 @@ using namespace brenvik;
 
 namespace {
 
-constexpr int clientWidth = 520;
-constexpr int clientHeight = 384;
 constexpr int statusBarHeight = 25;
 constexpr int fieldGroupHeight = 72;
-constexpr int uuidLength = 36;
-constexpr int valueLength = 5;
 constexpr int buttonHeight = 25;
 
 // The generators work on bytes; the window hands them UTF-8.
@@ -84,11 +81,12 @@ QLineEdit *AddField(QGroupBox *group, const char *name, int maxLength, const QSt
     return field;
 }
 
-void AddHelpLines(QGroupBox *group, const QStringList &lines)
+template <std::size_t N>
+void AddHelpLines(QGroupBox *group, const std::array<form::Text, N> &lines)
 {
     int top = 24;
-    for (const QString &line : lines) {
-        AddLabel(group, line, 8, top);
+    for (const form::Text line : lines) {
+        AddLabel(group, QtText(line), 8, top);
         top += 16;
     }
 }
@@ -109,8 +107,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     , MainPage(new QTabWidget(this))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(tr("Brenvik Config Assistant V1.02"));
-    MakeFixedSizeWindow(this, clientWidth, clientHeight, MinimiseButton::shown);
+    setWindowTitle(QtText(form::MainCaption));
+    MakeFixedSizeWindow(this, form::MainClientWidth, form::MainClientHeight, MinimiseButton::shown);
     CentreOnScreen(this);
 
     // The status bar keeps the system's font; everything else uses the form's.
@@ -135,70 +133,62 @@ void TfrmMain::BuildStudyPage()
 {
     tbStudy = new QWidget;
     tbStudy->setObjectName(QStringLiteral("tbStudy"));
-    MainPage->addTab(tbStudy, tr("Study Function for Master Role"));
+    MainPage->addTab(tbStudy, QtText(form::StudyTab));
     QVBoxLayout *dock = DockLayout(tbStudy);
 
-    GBUUIDType = AddGroup(dock, "GBUUIDType", tr("UUID Type"), 41);
-    QLabel *typeLabel = AddLabel(GBUUIDType, tr("Chose UUID type:"), 8, 19);
+    GBUUIDType = AddGroup(dock, "GBUUIDType", QtText(form::UuidTypeCaption), 41);
+    QLabel *typeLabel = AddLabel(GBUUIDType, QtText(form::UuidTypeLabel), 8, 19);
     cbUUIDType = new QComboBox(GBUUIDType);
     typeLabel->setBuddy(cbUUIDType); // so that screen readers announce it
     cbUUIDType->setObjectName(QStringLiteral("cbUUIDType"));
-    cbUUIDType->addItems(
-        {tr("Slave device is using 16 Bit format UUID"), tr("Slave device is using 128 Bit format UUID")});
+    for (const form::Text item : form::UuidTypes)
+        cbUUIDType->addItem(QtText(item));
     cbUUIDType->setGeometry(112, 16, 393, cbUUIDType->sizeHint().height());
     cbUUIDType->setAccessibleName(GBUUIDType->title());
 
     GBUUIDNotify
-        = AddGroup(dock, "GBUUIDNotify", tr("Characteristic included \"Notify\" property"), fieldGroupHeight);
-    edtCharNotify = AddField(GBUUIDNotify, "edtCharNotify", uuidLength, QStringLiteral("FFE1"),
-                             tr("Please input UUID which included \"Notify\" property"));
+        = AddGroup(dock, "GBUUIDNotify", QtText(form::NotifyCaption), fieldGroupHeight);
+    edtCharNotify = AddField(GBUUIDNotify, "edtCharNotify", form::UuidFieldLength, QtText(form::NotifyDefault), QtText(form::NotifyHint));
 
     GBUUIDWrite = AddGroup(dock, "GBUUIDWrite",
-                           tr("Characteristic included \"Write\" or \"WriteWithoutResponse\" property"),
+                           QtText(form::WriteCaption),
                            fieldGroupHeight);
     edtCharWrite
-        = AddField(GBUUIDWrite, "edtCharWrite", uuidLength, QStringLiteral("FFE1"),
-                   tr("Please input UUID which included \"Write\" or \"WriteWithoutResponse\" property"));
+        = AddField(GBUUIDWrite, "edtCharWrite", form::UuidFieldLength, QtText(form::WriteDefault),
+                   QtText(form::WriteHint));
 
-    GBHelp = AddGroup(dock, "GBHelp", tr("Help information"));
-    AddHelpLines(GBHelp,
-                 {tr("1. 16 Bits UUID format is like 'FFF0'"),
-                  tr("2. 128 Bits UUID format is like '0000FFE0-0000-1000-8000-00805F9B34FB'"),
-                  tr("3. Please use LightBlue for iOS to find UUID, android always show as 128 Bits UUID"),
-                  tr("4. If slave device is used one UUID, please keep those two UUID is same")});
+    GBHelp = AddGroup(dock, "GBHelp", QtText(form::HelpCaption));
+    AddHelpLines(GBHelp, form::StudyHelp);
 
     GBButton = AddGroup(dock, "GBButton", QString(), 44);
-    btnShow = AddButton(GBButton, "btnShow", tr("Create AT Commands List"), 344, 11, 155);
+    btnShow = AddButton(GBButton, "btnShow", QtText(form::ShowButton), 344, 11, 155);
 }
 
 void TfrmMain::BuildBeaconPage()
 {
     tabBeacon = new QWidget;
     tabBeacon->setObjectName(QStringLiteral("tabBeacon"));
-    MainPage->addTab(tabBeacon, tr("iBeacon function for Slave Role"));
+    MainPage->addTab(tabBeacon, QtText(form::BeaconTab));
     QVBoxLayout *dock = DockLayout(tabBeacon);
 
-    gbiBeaconUUID = AddGroup(dock, "gbiBeaconUUID", tr("iBeacon UUID or WeChat UUID"), fieldGroupHeight);
-    edtiBeaconUUID = AddField(gbiBeaconUUID, "edtiBeaconUUID", uuidLength,
-                              QStringLiteral("0000FFF0-0000-1000-8000-00805F9B34FB"),
-                              tr("Please input UUID, Should like \"0000FFE0-0000-1000-8000-00805F9B34FB\""));
+    gbiBeaconUUID = AddGroup(dock, "gbiBeaconUUID", QtText(form::BeaconUuidCaption), fieldGroupHeight);
+    edtiBeaconUUID = AddField(gbiBeaconUUID, "edtiBeaconUUID", form::UuidFieldLength,
+                              QtText(form::BeaconUuidDefault),
+                              QtText(form::BeaconUuidHint));
 
-    gbiBeaconMajor = AddGroup(dock, "gbiBeaconMajor", tr("iBeacon Major or WeChat Major"), fieldGroupHeight);
+    gbiBeaconMajor = AddGroup(dock, "gbiBeaconMajor", QtText(form::MajorCaption), fieldGroupHeight);
     edtiBeaconMajor
-        = AddField(gbiBeaconMajor, "edtiBeaconMajor", valueLength, QStringLiteral("10123"),
-                   tr("Please input Major, Should like \"04D2\" (Hex mode) or \"01234\" (Decimal mode)"));
+        = AddField(gbiBeaconMajor, "edtiBeaconMajor", form::ValueFieldLength, QtText(form::MajorDefault),
+                   QtText(form::MajorHint));
 
-    gbiBeaconMinor = AddGroup(dock, "gbiBeaconMinor", tr("iBeacon Minor or WeChat Minor"), fieldGroupHeight);
+    gbiBeaconMinor = AddGroup(dock, "gbiBeaconMinor", QtText(form::MinorCaption), fieldGroupHeight);
     edtiBeaconMinor
-        = AddField(gbiBeaconMinor, "edtiBeaconMinor", valueLength, QStringLiteral("10125"),
-                   tr("Please input Minor, Should like \"04D3\" (Hex mode) or \"01235\" (Decimal mode)"));
+        = AddField(gbiBeaconMinor, "edtiBeaconMinor", form::ValueFieldLength, QtText(form::MinorDefault),
+                   QtText(form::MinorHint));
 
-    gbiBeaconHelp = AddGroup(dock, "gbiBeaconHelp", tr("Help information"));
-    AddHelpLines(gbiBeaconHelp,
-                 {tr("1. Major or Minor is between 1~65535, Hex mode length is 4, Decimal mode is 5."),
-                  tr("2. If you want to use it in WeChat, Please ask Tencent to get UUID information."),
-                  tr("3. iBeacon is based on BLE, iBeacon format is 21 Bytes in advertising data.")});
-    btniBeacon = AddButton(gbiBeaconHelp, "btniBeacon", tr("Create iBeacon AT Commands List"), 272, 80, 227);
+    gbiBeaconHelp = AddGroup(dock, "gbiBeaconHelp", QtText(form::HelpCaption));
+    AddHelpLines(gbiBeaconHelp, form::BeaconHelp);
+    btniBeacon = AddButton(gbiBeaconHelp, "btniBeacon", QtText(form::BeaconButton), 272, 80, 227);
 }
 
 void TfrmMain::BuildAboutPage()
@@ -206,15 +196,15 @@ void TfrmMain::BuildAboutPage()
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     // "&&" shows one ampersand and makes no keyboard accelerator.
-    MainPage->addTab(TabSheet1, tr("Quorinet&&Zelvane"));
+    MainPage->addTab(TabSheet1, QtText(form::AboutTab));
 
     imgLogo = new QLabel(TabSheet1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(LogoIcon().pixmap(32, 32));
-    imgLogo->setAccessibleName(tr("Brenvik logo"));
+    imgLogo->setAccessibleName(QtText(form::LogoName));
     imgLogo->setGeometry(112, 134, 32, 32);
 
-    lbBuilding = AddLabel(TabSheet1, tr("Building......"), 168, 144);
+    lbBuilding = AddLabel(TabSheet1, QtText(form::Building), 168, 144);
     lbBuilding->setObjectName(QStringLiteral("lbBuilding"));
 }
 
@@ -225,13 +215,13 @@ void TfrmMain::BuildStatusBar()
     sbTitle->setFixedHeight(statusBarHeight);
     sbTitle->setSizeGripEnabled(false);
 
-    auto *webPanel = new QLabel(QString::fromLatin1(WebAddress));
+    auto *webPanel = new QLabel(QtText(form::WebAddress));
     webPanel->setFixedWidth(160);
     webPanel->setAlignment(Qt::AlignCenter);
     webPanel->setLayoutDirection(Qt::RightToLeft);
     sbTitle->addWidget(webPanel);
     // The last panel reaches the right edge.
-    sbTitle->addWidget(new QLabel(QString::fromLatin1(SupportAddress)), 1);
+    sbTitle->addWidget(new QLabel(QtText(form::SupportAddress)), 1);
     setStatusBar(sbTitle);
 }
 
@@ -313,7 +303,7 @@ void TfrmMain::ShowCommandList(const CommandList &lines)
         ShowMessage(this, QMessageBox::Critical,
                     tr("The command list could not be shown: %1").arg(QString::fromLocal8Bit(error.what())));
     } catch (...) {
-        ShowMessage(this, QMessageBox::Critical, tr("The command list could not be shown."));
+        ShowMessage(this, QMessageBox::Critical, QtText(form::ListNotShown));
     }
 }
 

@@ -34,6 +34,7 @@
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 
 using namespace brenvik::expected::shown;
@@ -68,9 +69,14 @@ QStringList BeaconList(const QString &uuid32, const QString &major, const QStrin
     return lines;
 }
 
-const QString defaultBeaconUuid = QStringLiteral("0000FFF0-0000-1000-8000-00805F9B34FB");
-const QString workedNotify = QStringLiteral("0000FFE1-0000-1000-8000-00805F9B34FB");
-const QString workedWrite = QStringLiteral("0000ffe2-0000-1000-8000-00805f9b34fb");
+QString Latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QString defaultBeaconUuid = Latin1(brenvik::expect::defaultBeaconUuid);
+const QString workedNotify = Latin1(brenvik::expect::workedNotify);
+const QString workedWrite = Latin1(brenvik::expect::workedWrite);
 const QString workedNotify32 = QStringLiteral("0000FFE100001000800000805F9B34FB");
 
 // Types `text` into `widget` key by key. Letters beyond ASCII arrive as a
@@ -1032,32 +1038,9 @@ void tst_MainWindow::studyRejection_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus"); // empty: no field named
 
-    const QString full = workedNotify;
-    QTest::newRow("Notify empty") << QString() << QStringLiteral("FFE1") << 0 << fill
-                                  << QStringLiteral("edtCharNotify");
-    QTest::newRow("Write empty") << QStringLiteral("FFE1") << QString() << 0 << fill
-                                 << QStringLiteral("edtCharWrite");
-    QTest::newRow("both spaces only: Notify first")
-        << QStringLiteral("   ") << QStringLiteral("   ") << 0 << fill << QStringLiteral("edtCharNotify");
-    QTest::newRow("Notify not hex, lower case kept") << QStringLiteral("ffg1") << QStringLiteral("FFE1") << 0
-                                                     << badNotify << QStringLiteral("edtCharNotify");
-    QTest::newRow("Write not hex") << QStringLiteral("FFE1") << QStringLiteral("FFX1") << 0 << badWrite
-                                   << QStringLiteral("edtCharWrite");
-    QTest::newRow("Write digits checked before Notify length")
-        << QStringLiteral("12345") << QStringLiteral("12G4") << 0 << badWrite
-        << QStringLiteral("edtCharWrite");
-    QTest::newRow("16-bit Write 0000") << QStringLiteral("FFE1") << QStringLiteral("00-00") << 0 << badWrite
-                                       << QStringLiteral("edtCharWrite");
-    QTest::newRow("16-bit Write of dashes only") << QStringLiteral("FFE1") << QStringLiteral("----") << 0
-                                                 << badWrite << QStringLiteral("edtCharWrite");
-    QTest::newRow("16-bit type with 128-bit texts")
-        << full << workedWrite << 0 << badNotify << QStringLiteral("edtCharNotify");
-    QTest::newRow("128-bit Write too short") << full << QStringLiteral("0000ffe1-0000-1000-8000-00805f9b34f")
-                                             << 1 << badWrite << QStringLiteral("edtCharWrite");
-    QTest::newRow("128-bit digits 2 and 3 differ: across a byte")
-        << full << QStringLiteral("0110FFE1-0000-1000-8000-00805F9B34FB") << 1 << tooDifferent << QString();
-    QTest::newRow("128-bit three digits differ")
-        << full << QStringLiteral("0000FFE1-0000-1000-8000-00805F9B3ABC") << 1 << tooDifferent << QString();
+    for (const auto &row : brenvik::expect::studyRejections)
+        QTest::newRow(row.name.data()) << Latin1(row.notify) << Latin1(row.write) << row.uuidType
+                                      << Latin1(row.message) << Latin1(row.focus);
 }
 
 void tst_MainWindow::studyRejection()
@@ -1092,33 +1075,9 @@ void tst_MainWindow::beaconRejection_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
 
-    const QString uuid = defaultBeaconUuid;
-    const QString uuid31 = QStringLiteral("0000FFF0-0000-1000-8000-00805F9B34F");
-    const QString m = QStringLiteral("10123");
-    QTest::newRow("all empty: UUID first")
-        << QString() << QString() << QString() << fill << QStringLiteral("edtiBeaconUUID");
-    QTest::newRow("Major empty") << uuid << QString() << m << fill << QStringLiteral("edtiBeaconMajor");
-    QTest::newRow("only Minor empty") << uuid << m << QString() << fill << QStringLiteral("edtiBeaconMinor");
-    QTest::newRow("UUID holding G, Major bad too")
-        << QStringLiteral("0000fffg-0000-1000-8000-00805f9b34fb") << QStringLiteral("1A345") << m
-        << badUuidDigits << QStringLiteral("edtiBeaconUUID");
-    QTest::newRow("UUID of 31 digits")
-        << uuid31 << m << m << badUuidLength << QStringLiteral("edtiBeaconUUID");
-    QTest::newRow("UUID of dashes only")
-        << QStringLiteral("----") << m << m << badUuidLength << QStringLiteral("edtiBeaconUUID");
-    QTest::newRow("Major digit before UUID length")
-        << uuid31 << QStringLiteral("1A345") << m << badMajor << QStringLiteral("edtiBeaconMajor");
-    QTest::newRow("Major of three digits")
-        << uuid << QStringLiteral("123") << m << badMajor << QStringLiteral("edtiBeaconMajor");
-    QTest::newRow("Major 65536") << uuid << QStringLiteral("65536") << m << badMajor
-                                 << QStringLiteral("edtiBeaconMajor");
-    QTest::newRow("Minor with a dash")
-        << uuid << m << QStringLiteral("12-4") << badMinor << QStringLiteral("edtiBeaconMinor");
-    QTest::newRow("Minor not hex, lower case kept")
-        << QStringLiteral("0000fff0-0000-1000-8000-00805f9b34fb") << QStringLiteral("04d2")
-        << QStringLiteral("04g3") << badMinor << QStringLiteral("edtiBeaconMinor");
-    QTest::newRow("Minor 0000") << uuid << m << QStringLiteral("0000") << badMinor
-                                << QStringLiteral("edtiBeaconMinor");
+    for (const auto &row : brenvik::expect::beaconRejections)
+        QTest::newRow(row.name.data()) << Latin1(row.uuid) << Latin1(row.major) << Latin1(row.minor)
+                                      << Latin1(row.message) << Latin1(row.focus);
 }
 
 void tst_MainWindow::beaconRejection()

@@ -38,10 +38,10 @@ QFont FormFont()
     // captions fit their places whatever fonts the system has.
     RegisterBundledFace();
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+    font.setFamilies({QtText(brenvik::form::FontFace), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
+    font.setPixelSize(brenvik::form::FontPixelHeight);
     return font;
 }
 

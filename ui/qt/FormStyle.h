@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "FormText.h"
+
 #include <QFont>
 #include <QIcon>
 #include <QMessageBox>
@@ -15,9 +17,13 @@ class QWidget;
 // one way this program shows a message box.
 
 // The caption of every message box: the program's web address.
-inline constexpr char WebAddress[] = "www.brenvik.example";
-inline constexpr char SupportAddress[] = "support@brenvik.example";
-inline constexpr const char *MessageCaption = WebAddress;
+inline constexpr const char *MessageCaption = brenvik::form::MessageCaption.data();
+
+// One of the windows' fixed texts as Qt shows it.
+[[nodiscard]] inline QString QtText(brenvik::form::Text text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // "MS Sans Serif", 12 pixels high; where that font is not installed, the
 // Liberation Sans face that the program carries takes its place.
