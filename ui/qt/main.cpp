@@ -301,7 +301,7 @@ void TfrmMain::ShowCommandList(const CommandList &lines)
         frmResult->exec();
     } catch (const std::exception &error) {
         ShowMessage(this, QMessageBox::Critical,
-                    tr("The command list could not be shown: %1").arg(QString::fromLocal8Bit(error.what())));
+                    QtText(form::ListNotShownBecause) + QString::fromLocal8Bit(error.what()));
     } catch (...) {
         ShowMessage(this, QMessageBox::Critical, QtText(form::ListNotShown));
     }
