@@ -129,6 +129,35 @@ SIZE Needs(HWND control, std::string_view text)
     return extent;
 }
 
+// Where the text of a label ends when drawn in its font with nothing to
+// stop it: its last inked column, plus one.
+int InkWidth(HWND label)
+{
+    const std::wstring text = win32::Wide(Text(label));
+    const SIZE needs = Needs(label, Text(label));
+    const int width = needs.cx * 2;
+    const int height = needs.cy;
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    RECT area{0, 0, width, height};
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    int ink = 0;
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            if (GetPixel(dc, x, y) != RGB(255, 255, 255))
+                ink = x + 1;
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return ink;
+}
+
 } // namespace
 
 TEST_SUITE("layout")
@@ -214,12 +243,16 @@ TEST_SUITE("layout")
                     CHECK(Width(rect) == Scaled(placed.width, dpi));
                 if (placed.height > 0 && placed.control != id::cbUUIDType)
                     CHECK(Height(rect) == Scaled(placed.height, dpi));
-                // Every fixed text fits its control and stays inside its group.
+                // Every fixed text fits its control, to the last inked pixel
+                // of a label, and stays inside its group.
                 const SIZE needs = Needs(control, placed.text);
                 if (placed.control == id::btnShow || placed.control == id::btniBeacon)
                     CHECK(needs.cx + Scaled(8, dpi) <= Width(rect));
-                else if (placed.control != id::imgLogo && placed.control != id::cbUUIDType)
+                else if (placed.width < 0) {
                     CHECK(needs.cx <= Width(rect));
+                    CHECK(InkWidth(control) <= Width(rect));
+                    CHECK(needs.cy <= Height(rect));
+                }
                 if (placed.group)
                     CHECK(rect.right <= origin.right - Scaled(2, dpi));
             }
@@ -235,8 +268,9 @@ TEST_SUITE("layout")
                 CHECK(Needs(type, item).cx + GetSystemMetricsForDpi(SM_CXVSCROLL, dpi) + Scaled(6, dpi)
                       <= ClientSize(type).cx);
             // The label before it ends before it.
-            CHECK(RectIn(main[id::lbUUIDType], main[id::tbStudy]).right
-                  <= RectIn(type, main[id::tbStudy]).left);
+            const HWND typeLabel = main[id::lbUUIDType];
+            CHECK(RectIn(typeLabel, main[id::tbStudy]).left + InkWidth(typeLabel)
+                  < RectIn(type, main[id::tbStudy]).left);
         }
     }
 

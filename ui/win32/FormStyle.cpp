@@ -94,18 +94,24 @@ void SetFontOfChildren(HWND window, HFONT font)
         reinterpret_cast<LPARAM>(font));
 }
 
-SIZE TextExtent(HWND control, std::wstring_view text)
+SIZE LabelSize(HWND label)
 {
-    // Measured as a label draws it.
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
     RECT extent{};
-    if (HDC dc = GetDC(control)) {
-        const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-        DrawTextW(dc, text.data(), static_cast<int>(text.size()), &extent,
+    TEXTMETRICW metrics{};
+    if (HDC dc = GetDC(label)) {
+        const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent,
                   DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+        GetTextMetricsW(dc, &metrics);
         SelectObject(dc, before);
-        ReleaseDC(control, dc);
+        ReleaseDC(label, dc);
     }
-    return {extent.right - extent.left, extent.bottom - extent.top};
+    // Hinted glyphs can end a few pixels past the measured advance (seen
+    // with substituted faces): one average character of room keeps the last
+    // one whole.
+    return {extent.right - extent.left + metrics.tmAveCharWidth, extent.bottom - extent.top};
 }
 
 namespace {

@@ -56,8 +56,8 @@ HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DW
                 DWORD exStyle = 0);
 // Sets the font of `window` and all its children.
 void SetFontOfChildren(HWND window, HFONT font);
-// The width and height of `text` in the font of `control`.
-[[nodiscard]] SIZE TextExtent(HWND control, std::wstring_view text);
+// The size a label needs to show its whole text in its font.
+[[nodiscard]] SIZE LabelSize(HWND label);
 
 // Gives a top-level window a client area of `width` by `height` pixels at
 // 96 DPI, scaled, and centres it on the work area of its monitor.

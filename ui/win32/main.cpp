@@ -27,7 +27,6 @@ constexpr int statusWebPanelWidth = 160;
 constexpr int fieldGroupHeight = 72;
 constexpr int buttonHeight = 25;
 constexpr int helpLineSpacing = 16;
-constexpr int labelOverhang = 2;
 
 // The window a control's notifications reach: the main window, above the
 // tab page the control sits on.
@@ -302,16 +301,8 @@ void TfrmMain::Layout()
             MapWindowPoints(HWND_DESKTOP, GetParent(placed.group), reinterpret_cast<POINT *>(&group), 2);
         }
         SIZE size{scale(placed.width), scale(placed.height)};
-        if (placed.width == 0) {
-            // A label is as large as its text.
-            std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(placed.control)) + 1, L'\0');
-            text.resize(static_cast<std::size_t>(
-                GetWindowTextW(placed.control, text.data(), static_cast<int>(text.size()))));
-            size = TextExtent(placed.control, text);
-            // Room for glyphs that reach past their advance, as an italic
-            // "y" or a quote at the end does.
-            size.cx += scale(labelOverhang);
-        }
+        if (placed.width == 0)
+            size = LabelSize(placed.control);
         MoveWindow(placed.control, group.left + scale(placed.left), group.top + scale(placed.top), size.cx, size.cy,
                    TRUE);
     }
