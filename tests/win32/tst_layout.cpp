@@ -6,13 +6,16 @@
 // control, at 96 DPI and again after a move to a monitor at 144 DPI.
 
 #include "Expected.h"
+#include "Resources.h"
 #include "Win32TestSupport.h"
 
 #include <doctest/doctest.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 using namespace testing;
 namespace id = ControlId;
@@ -350,6 +353,28 @@ TEST_SUITE("layout")
         CHECK(HIWORD(SendMessageW(main.handle, DM_GETDEFID, 0, 0)) != DC_HASDEFID);
         for (const int still : {id::lbUUIDType, id::GBHelp, id::imgLogo, id::lbBuilding, id::sbTitle})
             CHECK((Style(main[still]) & WS_TABSTOP) == 0);
+    }
+
+    TEST_CASE("the icons hold images for 100, 150 and 200 percent")
+    {
+        const struct {
+            int resource;
+            std::vector<int> sizes;
+        } icons[] = {{BRENVIK_ICON_PROGRAM, {16, 24, 32, 48, 64, 256}}, {BRENVIK_ICON_LOGO, {16, 32, 48, 64}}};
+        for (const auto &icon : icons) {
+            CAPTURE(icon.resource);
+            const HMODULE module = GetModuleHandleW(nullptr);
+            const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(icon.resource), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+            REQUIRE(found);
+            // The icon group: a 6-byte header, then 14 bytes per image, the width first (0 for 256).
+            const auto *group = static_cast<const BYTE *>(LockResource(LoadResource(module, found)));
+            const int count = group[4] | group[5] << 8;
+            std::vector<int> sizes;
+            for (int i = 0; i < count; ++i)
+                sizes.push_back(group[6 + 14 * i] == 0 ? 256 : group[6 + 14 * i]);
+            std::sort(sizes.begin(), sizes.end());
+            CHECK(sizes == icon.sizes);
+        }
     }
 
     TEST_CASE("the command list window: frame, client area, centred, the text area and OK")
