@@ -28,8 +28,14 @@ std::string Text(HWND window);
 std::string ClassName(HWND window);
 // A rectangle relative to the client area of another window.
 RECT RectIn(HWND window, HWND relativeTo);
-[[nodiscard]] inline int Width(const RECT &rect) { return rect.right - rect.left; }
-[[nodiscard]] inline int Height(const RECT &rect) { return rect.bottom - rect.top; }
+[[nodiscard]] inline int Width(const RECT &rect)
+{
+    return rect.right - rect.left;
+}
+[[nodiscard]] inline int Height(const RECT &rect)
+{
+    return rect.bottom - rect.top;
+}
 SIZE ClientSize(HWND window);
 
 // Handles what is waiting in the queue, passing it through the main

@@ -46,7 +46,7 @@ void SetText(HWND field, std::string_view text)
     SetWindowTextW(field, win32::Wide(text).c_str());
 }
 
-template <std::size_t N>
+template<std::size_t N>
 std::vector<std::string> Strings(const std::array<std::string_view, N> &lines)
 {
     return {lines.begin(), lines.end()};
@@ -109,10 +109,14 @@ std::string FocusName(OpenMain &main)
     const struct {
         int id;
         const char *name;
-    } names[] = {{id::MainPage, "tab strip"},          {id::cbUUIDType, "cbUUIDType"},
-                 {id::edtCharWrite, "edtCharWrite"},   {id::edtCharNotify, "edtCharNotify"},
-                 {id::btnShow, "btnShow"},             {id::edtiBeaconMinor, "edtiBeaconMinor"},
-                 {id::edtiBeaconUUID, "edtiBeaconUUID"}, {id::edtiBeaconMajor, "edtiBeaconMajor"},
+    } names[] = {{id::MainPage, "tab strip"},
+                 {id::cbUUIDType, "cbUUIDType"},
+                 {id::edtCharWrite, "edtCharWrite"},
+                 {id::edtCharNotify, "edtCharNotify"},
+                 {id::btnShow, "btnShow"},
+                 {id::edtiBeaconMinor, "edtiBeaconMinor"},
+                 {id::edtiBeaconUUID, "edtiBeaconUUID"},
+                 {id::edtiBeaconMajor, "edtiBeaconMajor"},
                  {id::btniBeacon, "btniBeacon"}};
     for (const auto &name : names)
         if (focus == main[name.id])
@@ -148,7 +152,9 @@ TEST_SUITE("keyboard")
             std::vector<std::string> order;
         } tabs[] = {
             {0, {"tab strip", "cbUUIDType", "edtCharWrite", "edtCharNotify", "btnShow", "tab strip"}},
-            {1, {"tab strip", "edtiBeaconMinor", "edtiBeaconUUID", "edtiBeaconMajor", "btniBeacon", "tab strip"}},
+            {1,
+             {"tab strip", "edtiBeaconMinor", "edtiBeaconUUID", "edtiBeaconMajor", "btniBeacon",
+              "tab strip"}},
             {2, {"tab strip", "tab strip"}},
         };
         for (const auto &tab : tabs) {
@@ -202,8 +208,10 @@ TEST_SUITE("keyboard")
             {id::edtiBeaconMinor, false, L"4", "10125"},
             {id::edtiBeaconMajor, true, L"123456", "12345"},
             {id::edtiBeaconUUID, false, L"A", std::string(expect::defaultBeaconUuid)},
-            {id::edtCharNotify, true, L"0000FFE0-0000-1000-8000-00805F9B34FBA", "0000FFE0-0000-1000-8000-00805F9B34FB"},
-            {id::edtCharWrite, true, L"0000FFE0-0000-1000-8000-00805F9B34FBA", "0000FFE0-0000-1000-8000-00805F9B34FB"},
+            {id::edtCharNotify, true, L"0000FFE0-0000-1000-8000-00805F9B34FBA",
+             "0000FFE0-0000-1000-8000-00805F9B34FB"},
+            {id::edtCharWrite, true, L"0000FFE0-0000-1000-8000-00805F9B34FBA",
+             "0000FFE0-0000-1000-8000-00805F9B34FB"},
             {id::edtiBeaconMajor, true, L"g-. z", "g-. z"},
             {id::edtCharNotify, true, L"xyz!\u00e9 -", "xyz!\xc3\xa9 -"},
         };
@@ -339,7 +347,8 @@ TEST_SUITE("clicks")
         CHECK(focusAfterTab == id::btnOK);
     }
 
-    TEST_CASE("a list window that cannot be made or shown: an error, nothing left behind, the program goes on")
+    TEST_CASE(
+        "a list window that cannot be made or shown: an error, nothing left behind, the program goes on")
     {
         const struct {
             FailingMain::Fault fault;
@@ -404,7 +413,8 @@ TEST_SUITE("abuse")
         const int fields[] = {id::edtCharNotify, id::edtCharWrite, id::edtiBeaconUUID, id::edtiBeaconMajor,
                               id::edtiBeaconMinor};
         // Control characters, digits, dashes, letters, non-ASCII and surrogate halves.
-        const std::wstring wild = L"\x01\t\n\r\x1f -0123456789abcdefABCDEFgGzZ\x7f\u00e9\u00a0\u4e2d\xd83d\xde00";
+        const std::wstring wild
+            = L"\x01\t\n\r\x1f -0123456789abcdefABCDEFgGzZ\x7f\u00e9\u00a0\u4e2d\xd83d\xde00";
         // Every other paste is short and nearly valid, so that lists come up too.
         const std::wstring tame = L" 0123456789abcdef";
         int messages = 0;

@@ -50,15 +50,18 @@ constexpr Placed mainControls[] = {
     {id::cbUUIDType, id::GBUUIDType, 112, 16, 393, -1, "Slave device is using 16 Bit format UUID"},
     {id::lbUUIDType, id::GBUUIDType, 8, 19, -1, -1, "Chose UUID type:"},
     {id::edtCharNotify, id::GBUUIDNotify, 8, 16, 497, 20, "FFE1"},
-    {id::lbCharNotify, id::GBUUIDNotify, 8, 48, -1, -1, R"(Please input UUID which included "Notify" property)"},
+    {id::lbCharNotify, id::GBUUIDNotify, 8, 48, -1, -1,
+     R"(Please input UUID which included "Notify" property)"},
     {id::edtCharWrite, id::GBUUIDWrite, 8, 16, 497, 20, "FFE1"},
     {id::lbCharWrite, id::GBUUIDWrite, 8, 48, -1, -1,
      R"(Please input UUID which included "Write" or "WriteWithoutResponse" property)"},
     {id::lbHelp1, id::GBHelp, 8, 24, -1, -1, "1. 16 Bits UUID format is like 'FFF0'"},
-    {id::lbHelp2, id::GBHelp, 8, 40, -1, -1, "2. 128 Bits UUID format is like '0000FFE0-0000-1000-8000-00805F9B34FB'"},
+    {id::lbHelp2, id::GBHelp, 8, 40, -1, -1,
+     "2. 128 Bits UUID format is like '0000FFE0-0000-1000-8000-00805F9B34FB'"},
     {id::lbHelp3, id::GBHelp, 8, 56, -1, -1,
      "3. Please use LightBlue for iOS to find UUID, android always show as 128 Bits UUID"},
-    {id::lbHelp4, id::GBHelp, 8, 72, -1, -1, "4. If slave device is used one UUID, please keep those two UUID is same"},
+    {id::lbHelp4, id::GBHelp, 8, 72, -1, -1,
+     "4. If slave device is used one UUID, please keep those two UUID is same"},
     {id::btnShow, id::GBButton, 344, 11, 155, 25, "Create AT Commands List"},
     {id::edtiBeaconUUID, id::gbiBeaconUUID, 8, 16, 497, 20, "0000FFF0-0000-1000-8000-00805F9B34FB"},
     {id::lbiBeaconUUID, id::gbiBeaconUUID, 8, 48, -1, -1,
@@ -124,7 +127,8 @@ SIZE Needs(HWND control, std::string_view text)
     SIZE extent{};
     const std::wstring wide = win32::Wide(text);
     if (HDC dc = GetDC(control)) {
-        const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        const HGDIOBJ before
+            = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
         GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
         SelectObject(dc, before);
         ReleaseDC(control, dc);
@@ -144,7 +148,8 @@ int InkWidth(HWND label)
     const HDC dc = CreateCompatibleDC(screen);
     const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    const HGDIOBJ oldFont
+        = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
     RECT area{0, 0, width, height};
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
@@ -195,8 +200,8 @@ TEST_SUITE("layout")
             CHECK(ClientSize(main.handle).cy == Scaled(384, dpi));
 
             const HWND tabs = main[id::MainPage];
-            const char *const tabTexts[] = {"Study Function for Master Role", "iBeacon function for Slave Role",
-                                            "Quorinet&&Zelvane"};
+            const char *const tabTexts[]
+                = {"Study Function for Master Role", "iBeacon function for Slave Role", "Quorinet&&Zelvane"};
             REQUIRE(TabCtrl_GetItemCount(tabs) == 3);
             for (int index = 0; index < 3; ++index) {
                 wchar_t text[64] = {};
@@ -296,7 +301,8 @@ TEST_SUITE("layout")
             CHECK(edges[0] == Scaled(160, dpi));
             CHECK(edges[1] == -1);
             wchar_t text[64] = {};
-            const auto first = static_cast<DWORD>(SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text)));
+            const auto first
+                = static_cast<DWORD>(SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text)));
             CHECK(win32::Utf8(text) == "\twww.brenvik.example"); // the tab centres it
             CHECK((HIWORD(first) & SBT_RTLREADING) != 0);
             SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
@@ -323,8 +329,8 @@ TEST_SUITE("layout")
             MoveToDpi(main.handle, dpi);
             for (const int control : {id::edtCharNotify, id::GBUUIDType, id::btnShow, id::lbBuilding}) {
                 LOGFONTW font{};
-                GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(main[control], WM_GETFONT, 0, 0)), sizeof font,
-                           &font);
+                GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(main[control], WM_GETFONT, 0, 0)),
+                           sizeof font, &font);
                 CHECK(std::wstring(font.lfFaceName) == L"MS Sans Serif");
                 CHECK(font.lfHeight == -Scaled(12, dpi));
                 CHECK(font.lfCharSet == GB2312_CHARSET);
@@ -360,11 +366,13 @@ TEST_SUITE("layout")
         const struct {
             int resource;
             std::vector<int> sizes;
-        } icons[] = {{BRENVIK_ICON_PROGRAM, {16, 24, 32, 48, 64, 256}}, {BRENVIK_ICON_LOGO, {16, 32, 48, 64}}};
+        } icons[]
+            = {{BRENVIK_ICON_PROGRAM, {16, 24, 32, 48, 64, 256}}, {BRENVIK_ICON_LOGO, {16, 32, 48, 64}}};
         for (const auto &icon : icons) {
             CAPTURE(icon.resource);
             const HMODULE module = GetModuleHandleW(nullptr);
-            const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(icon.resource), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+            const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(icon.resource),
+                                              MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
             REQUIRE(found);
             // The icon group: a 6-byte header, then 14 bytes per image, the width first (0 for 256).
             const auto *group = static_cast<const BYTE *>(LockResource(LoadResource(module, found)));

@@ -56,16 +56,16 @@ void TfrmResult::Create(HWND ownerWindow)
     RegisterFormClass(className, WindowProcedure);
     // Owned by the window it blocks, so that it can never end up behind it.
     frmResult = CreateWindowExW(WS_EX_CONTROLPARENT, className, Wide(form::ResultCaption).c_str(),
-                                WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, owner, nullptr,
-                                GetModuleHandleW(nullptr), this);
+                                WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, owner,
+                                nullptr, GetModuleHandleW(nullptr), this);
     if (!frmResult)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowEx");
     scale.dpi = GetDpiForWindow(frmResult);
 
     GBResult = AddControl(frmResult, WC_BUTTONW, "", BS_GROUPBOX, ControlId::GBResult);
     memLog = AddControl(frmResult, WC_EDITW, "",
-                        WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL, ControlId::memLog,
-                        WS_EX_CLIENTEDGE);
+                        WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL,
+                        ControlId::memLog, WS_EX_CLIENTEDGE);
     SetWindowSubclass(memLog, ListKeys, 0, 0);
     btnOK = AddControl(frmResult, WC_BUTTONW, form::OkButton, WS_TABSTOP | BS_PUSHBUTTON, ControlId::btnOK);
     Layout();
@@ -78,7 +78,8 @@ void TfrmResult::Layout()
     SetFontOfChildren(frmResult, font.get());
     MoveWindow(GBResult, 0, 0, scale(form::ResultClientWidth), scale(resultHeight), TRUE);
     // The text fills the group inside its frame.
-    MoveWindow(memLog, scale(2), scale(10), scale(form::ResultClientWidth - 4), scale(resultHeight - 12), TRUE);
+    MoveWindow(memLog, scale(2), scale(10), scale(form::ResultClientWidth - 4), scale(resultHeight - 12),
+               TRUE);
     MoveWindow(btnOK, scale(176), scale(392), scale(75), scale(25), TRUE);
 }
 
@@ -130,8 +131,9 @@ void TfrmResult::btnOKClick()
 LRESULT CALLBACK TfrmResult::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE)
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
+        SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
     auto *self = reinterpret_cast<TfrmResult *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self || self->frmResult != window)
         return DefWindowProcW(window, message, wParam, lParam);

@@ -36,8 +36,8 @@ UniqueFont StatusFont(Scale scale)
 
 UniqueIcon LoadIconAt(int resource, int size)
 {
-    return UniqueIcon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+    return UniqueIcon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 std::wstring Wide(std::string_view utf8)
@@ -45,8 +45,8 @@ std::wstring Wide(std::string_view utf8)
     if (utf8.empty())
         return {};
     const int size = static_cast<int>(utf8.size());
-    std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-                      L'\0');
+    std::wstring text(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), static_cast<int>(text.size()));
     return text;
 }
@@ -58,9 +58,9 @@ std::string Utf8(std::wstring_view text)
     // Unpaired surrogates become U+FFFD: the generators then reject them
     // like any other character that is not a digit.
     const int size = static_cast<int>(text.size());
-    std::string bytes(
-        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-        '\0');
+    std::string bytes(static_cast<std::size_t>(
+                          WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
+                      '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr,
                         nullptr);
     return bytes;
@@ -73,10 +73,11 @@ std::string WindowTextUtf8(HWND window)
     return Utf8(text);
 }
 
-HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DWORD style, int id, DWORD exStyle)
+HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DWORD style, int id,
+                DWORD exStyle)
 {
-    HWND control = CreateWindowExW(exStyle, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0,
-                                   0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    HWND control = CreateWindowExW(exStyle, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                                   0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (!control)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowEx");
@@ -101,7 +102,8 @@ SIZE LabelSize(HWND label)
     RECT extent{};
     TEXTMETRICW metrics{};
     if (HDC dc = GetDC(label)) {
-        const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        const HGDIOBJ before
+            = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent,
                   DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
         GetTextMetricsW(dc, &metrics);

@@ -49,15 +49,15 @@ void TfrmMain::Create()
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterFormClass(mainClassName, WindowProcedure,
                       LoadIconW(instance, MAKEINTRESOURCEW(BRENVIK_ICON_PROGRAM)),
-                      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(BRENVIK_ICON_PROGRAM), IMAGE_ICON,
-                                                    GetSystemMetrics(SM_CXSMICON),
+                      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(BRENVIK_ICON_PROGRAM),
+                                                    IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                     GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
     RegisterFormClass(pageClassName, PageProcedure);
 
     // A single fixed border, the system menu and the minimise button.
     frmMain = CreateWindowExW(0, mainClassName, Wide(form::MainCaption).c_str(),
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0, 0,
-                              0, nullptr, nullptr, instance, this);
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0,
+                              0, 0, 0, nullptr, nullptr, instance, this);
     if (!frmMain)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowEx");
     scale.dpi = GetDpiForWindow(frmMain);
@@ -98,7 +98,8 @@ bool TfrmMain::PreTranslateMessage(MSG &message)
     // to the one before, from anywhere in the window.
     if (message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0
         && (message.wParam == VK_TAB || message.wParam == VK_NEXT || message.wParam == VK_PRIOR)) {
-        const bool back = message.wParam == VK_PRIOR || (message.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
+        const bool back
+            = message.wParam == VK_PRIOR || (message.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
         const int count = TabCtrl_GetItemCount(MainPage);
         const int index = (TabCtrl_GetCurSel(MainPage) + (back ? count - 1 : 1)) % count;
         TabCtrl_SetCurSel(MainPage, index);
@@ -130,8 +131,8 @@ HWND TfrmMain::AddPage(int id, form::Text caption)
     item.pszText = text.data();
     const int index = TabCtrl_GetItemCount(MainPage);
     TabCtrl_InsertItem(MainPage, index, &item);
-    HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, pageClassName, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS, 0, 0,
-                                0, 0, frmMain, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, pageClassName, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS,
+                                0, 0, 0, 0, frmMain, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleW(nullptr), this);
     if (!page)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowEx");
@@ -155,7 +156,8 @@ HWND TfrmMain::AddLabel(HWND group, int id, form::Text text, int left, int top)
 // readers announce it by the group's caption, which comes just before it.
 HWND TfrmMain::AddField(HWND group, int id, int maxLength, form::Text text, int hintId, form::Text hint)
 {
-    HWND field = AddControl(pages.back().page, WC_EDITW, text, WS_TABSTOP | ES_AUTOHSCROLL, id, WS_EX_CLIENTEDGE);
+    HWND field
+        = AddControl(pages.back().page, WC_EDITW, text, WS_TABSTOP | ES_AUTOHSCROLL, id, WS_EX_CLIENTEDGE);
     SendMessageW(field, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
     placements.push_back({field, group, 8, 16, 497, 20});
     AddLabel(group, hintId, hint, 8, 48);
@@ -193,8 +195,8 @@ void TfrmMain::BuildStudyPage()
     edtCharWrite = AddField(GBUUIDWrite, ControlId::edtCharWrite, form::UuidFieldLength, form::WriteDefault,
                             ControlId::lbCharWrite, form::WriteHint);
     GBUUIDNotify = AddGroup(ControlId::GBUUIDNotify, form::NotifyCaption);
-    edtCharNotify = AddField(GBUUIDNotify, ControlId::edtCharNotify, form::UuidFieldLength, form::NotifyDefault,
-                             ControlId::lbCharNotify, form::NotifyHint);
+    edtCharNotify = AddField(GBUUIDNotify, ControlId::edtCharNotify, form::UuidFieldLength,
+                             form::NotifyDefault, ControlId::lbCharNotify, form::NotifyHint);
 
     GBHelp = AddGroup(ControlId::GBHelp, form::HelpCaption);
     int top = 24;
@@ -303,8 +305,8 @@ void TfrmMain::Layout()
         SIZE size{scale(placed.width), scale(placed.height)};
         if (placed.width == 0)
             size = LabelSize(placed.control);
-        MoveWindow(placed.control, group.left + scale(placed.left), group.top + scale(placed.top), size.cx, size.cy,
-                   TRUE);
+        MoveWindow(placed.control, group.left + scale(placed.left), group.top + scale(placed.top), size.cx,
+                   size.cy, TRUE);
     }
 
     // The logo and the window's icons in the sizes this DPI asks for.
@@ -344,8 +346,8 @@ void TfrmMain::Paint(HWND window) const
         const HGDIOBJ before = SelectObject(target, bitmap);
         SetWindowOrgEx(target, area.left, area.top, nullptr);
         FillRect(target, &area, background);
-        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, target, area.left, area.top,
-               SRCCOPY);
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, target, area.left,
+               area.top, SRCCOPY);
         SelectObject(target, before);
     } else {
         FillRect(dc, &area, background);
@@ -362,8 +364,8 @@ void TfrmMain::DrawLogo(const DRAWITEMSTRUCT &item) const
     const RECT &area = item.rcItem;
     FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
     // The icon's mask keeps the page showing through.
-    DrawIconEx(item.hDC, area.left, area.top, logo.get(), area.right - area.left, area.bottom - area.top, 0, nullptr,
-               DI_NORMAL);
+    DrawIconEx(item.hDC, area.left, area.top, logo.get(), area.right - area.left, area.bottom - area.top, 0,
+               nullptr, DI_NORMAL);
 }
 
 void TfrmMain::btnShowClick()
@@ -413,9 +415,10 @@ void TfrmMain::ShowCommandList(const CommandList &lines)
         return;
     } catch (const std::exception &error) {
         reason = error.what();
-    } catch (...) {
-    }
-    ShowMessage(frmMain, reason.empty() ? std::string(form::ListNotShown) : std::string(form::ListNotShownBecause) + reason,
+    } catch (...) { }
+    ShowMessage(frmMain,
+                reason.empty() ? std::string(form::ListNotShown)
+                               : std::string(form::ListNotShownBecause) + reason,
                 MB_ICONERROR);
 }
 
@@ -441,8 +444,9 @@ HWND TfrmMain::FieldFor(FocusField field) const
 LRESULT CALLBACK TfrmMain::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE)
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
+        SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
     auto *self = reinterpret_cast<TfrmMain *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self || (self->frmMain != window && self->frmMain != nullptr))
         return DefWindowProcW(window, message, wParam, lParam);
@@ -455,8 +459,9 @@ LRESULT CALLBACK TfrmMain::WindowProcedure(HWND window, UINT message, WPARAM wPa
 LRESULT CALLBACK TfrmMain::PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE)
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
+        SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
     const auto *self = reinterpret_cast<const TfrmMain *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
     case WM_COMMAND:
