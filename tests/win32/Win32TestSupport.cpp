@@ -61,7 +61,7 @@ SIZE ClientSize(HWND window)
 void Pump(TfrmMain &window)
 {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE)
         if (!window.PreTranslateMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -92,8 +92,8 @@ void Type(TfrmMain &window, HWND field, std::wstring_view text)
     Pump(window);
 }
 
-OpenMain::OpenMain(TfrmMain &main)
-    : window(main)
+OpenMain::OpenMain(TfrmMain &opened)
+    : window(opened)
 {
     window.Create();
     handle = window.Handle();
@@ -127,10 +127,10 @@ MessageSeen ReadMessageBox(HWND box)
     MessageSeen seen;
     seen.caption = Text(box);
     seen.owner = GetWindow(box, GW_OWNER);
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         const std::string kind = ClassName(child);
         const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
-        if (kind == "Button" && (style & WS_VISIBLE))
+        if (kind == "Button" && (style & WS_VISIBLE) != 0)
             ++seen.buttons;
         else if (kind == "Static" && (style & SS_TYPEMASK) == SS_ICON)
             seen.icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
@@ -149,8 +149,10 @@ std::vector<std::string> Lines(std::string_view text)
 {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string_view::npos; start = end + 2)
+    for (std::size_t end = text.find("\r\n"); end != std::string_view::npos; end = text.find("\r\n", start)) {
         lines.emplace_back(text.substr(start, end - start));
+        start = end + 2;
+    }
     lines.emplace_back(text.substr(start));
     return lines;
 }
@@ -160,8 +162,8 @@ ListSeen ReadList(HWND list)
     ListSeen seen;
     seen.lines = Lines(Text(Control(list, ControlId::memLog)));
     seen.owner = GetWindow(list, GW_OWNER);
-    seen.ownerEnabled = seen.owner && IsWindowEnabled(seen.owner);
-    if (IsChild(list, GetFocus()))
+    seen.ownerEnabled = seen.owner != nullptr && IsWindowEnabled(seen.owner) != FALSE;
+    if (IsChild(list, GetFocus()) != FALSE)
         seen.focus = GetDlgCtrlID(GetFocus());
     return seen;
 }
@@ -170,9 +172,9 @@ namespace {
 ModalWatcher *watching = nullptr;
 }
 
-ModalWatcher::ModalWatcher(HWND main, std::function<void(HWND)> action)
+ModalWatcher::ModalWatcher(HWND main, std::function<void(HWND)> onModalWindow)
     : mainWindow(main)
-    , onModal(std::move(action))
+    , onModal(std::move(onModalWindow))
 {
     watching = this;
     timer = SetTimer(nullptr, 0, 20, Tick);
@@ -197,7 +199,7 @@ void CALLBACK ModalWatcher::Tick(HWND, UINT, UINT_PTR, DWORD)
         GetCurrentThreadId(),
         [](HWND window, LPARAM data) {
             auto *found = reinterpret_cast<Found *>(data);
-            if (window == found->self->mainWindow || !IsWindowVisible(window)
+            if (window == found->self->mainWindow || IsWindowVisible(window) == FALSE
                 || std::find(found->self->handled.begin(), found->self->handled.end(), window)
                        != found->self->handled.end())
                 return TRUE;

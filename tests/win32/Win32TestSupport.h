@@ -46,7 +46,7 @@ void Type(TfrmMain &window, HWND field, std::wstring_view text);
 
 // The main window as the program opens it, shown and active.
 struct OpenMain {
-    explicit OpenMain(TfrmMain &window);
+    explicit OpenMain(TfrmMain &opened);
     TfrmMain &window;
     HWND handle;
     [[nodiscard]] HWND operator[](int id) const { return Control(handle, id); }
@@ -83,7 +83,7 @@ std::vector<std::string> Lines(std::string_view text);
 class ModalWatcher
 {
 public:
-    ModalWatcher(HWND mainWindow, std::function<void(HWND)> onModal);
+    ModalWatcher(HWND main, std::function<void(HWND)> onModalWindow);
     ~ModalWatcher();
     ModalWatcher(const ModalWatcher &) = delete;
     ModalWatcher &operator=(const ModalWatcher &) = delete;

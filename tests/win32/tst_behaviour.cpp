@@ -335,7 +335,7 @@ TEST_SUITE("clicks")
                     MSG press{memLog, WM_KEYDOWN, key, 1, 0, {}};
                     IsDialogMessageW(list, &press);
                 }
-                stillOpen = IsWindowVisible(list) && GetFocus() == memLog;
+                stillOpen = IsWindowVisible(list) != FALSE && GetFocus() == memLog;
                 MSG tab{memLog, WM_KEYDOWN, VK_TAB, 1, 0, {}};
                 IsDialogMessageW(list, &tab);
                 focusAfterTab = GetDlgCtrlID(GetFocus());
@@ -435,7 +435,7 @@ TEST_SUITE("abuse")
             SetWindowTextW(main[field], L"");
             SetFocus(main[field]);
             // A paste as the user makes it: through the clipboard, cut to the field's length.
-            if (OpenClipboard(main.handle)) {
+            if (OpenClipboard(main.handle) != FALSE) {
                 EmptyClipboard();
                 const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
                 if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {

@@ -222,7 +222,7 @@ TEST_SUITE("layout")
                 const HWND page = main[docked.page];
                 const SIZE pageSize = ClientSize(page);
                 int top = 0;
-                for (int i = 0; i < 5 && docked.groups[i]; ++i) {
+                for (int i = 0; i < 5 && docked.groups[i] != 0; ++i) {
                     const HWND group = main[docked.groups[i]];
                     CAPTURE(docked.captions[i]);
                     CHECK(Text(group) == docked.captions[i]);
@@ -243,7 +243,7 @@ TEST_SUITE("layout")
                 REQUIRE(control);
                 CHECK(Text(control) == placed.text);
                 const HWND page = GetParent(control);
-                const RECT origin = placed.group ? RectIn(main[placed.group], page) : RECT{};
+                const RECT origin = placed.group != 0 ? RectIn(main[placed.group], page) : RECT{};
                 const RECT rect = RectIn(control, page);
                 CHECK(rect.left - origin.left == Scaled(placed.left, dpi));
                 CHECK(rect.top - origin.top == Scaled(placed.top, dpi));
@@ -261,12 +261,12 @@ TEST_SUITE("layout")
                     CHECK(InkWidth(control) <= Width(rect));
                     CHECK(needs.cy <= Height(rect));
                 }
-                if (placed.group)
+                if (placed.group != 0)
                     CHECK(rect.right <= origin.right - Scaled(2, dpi));
             }
             // The caption of each group fits beside its frame.
             for (const Docked &docked : pages)
-                for (int i = 0; i < 5 && docked.groups[i]; ++i) {
+                for (int i = 0; i < 5 && docked.groups[i] != 0; ++i) {
                     const HWND group = main[docked.groups[i]];
                     CHECK(Needs(group, docked.captions[i]).cx + Scaled(16, dpi) <= ClientSize(group).cx);
                 }
@@ -378,6 +378,7 @@ TEST_SUITE("layout")
             const auto *group = static_cast<const BYTE *>(LockResource(LoadResource(module, found)));
             const int count = group[4] | group[5] << 8;
             std::vector<int> sizes;
+            sizes.reserve(static_cast<std::size_t>(count));
             for (int i = 0; i < count; ++i)
                 sizes.push_back(group[6 + 14 * i] == 0 ? 256 : group[6 + 14 * i]);
             std::sort(sizes.begin(), sizes.end());

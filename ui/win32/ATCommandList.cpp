@@ -8,7 +8,6 @@
 #include <commctrl.h>
 
 #include <string>
-#include <system_error>
 
 using namespace win32;
 namespace form = brenvik::form;
@@ -59,7 +58,7 @@ void TfrmResult::Create(HWND ownerWindow)
                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, owner,
                                 nullptr, GetModuleHandleW(nullptr), this);
     if (!frmResult)
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowEx");
+        ThrowLastError("CreateWindowEx");
     scale.dpi = GetDpiForWindow(frmResult);
 
     GBResult = AddControl(frmResult, WC_BUTTONW, "", BS_GROUPBOX, ControlId::GBResult);
@@ -98,8 +97,8 @@ int TfrmResult::ShowModal()
     const OwnerDisabled blocked(owner);
     ModalResult = 0;
     ShowWindow(frmResult, SW_SHOW);
-    if (!IsWindowVisible(frmResult))
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "ShowWindow");
+    if (IsWindowVisible(frmResult) == FALSE)
+        ThrowLastError("ShowWindow");
     // A list taller than the window opens at its first line.
     SetFocus(memLog);
     SendMessageW(memLog, EM_SETSEL, 0, 0);
@@ -115,7 +114,7 @@ int TfrmResult::ShowModal()
             ModalResult = IDCANCEL;
             break;
         }
-        if (!IsDialogMessageW(frmResult, &message)) {
+        if (IsDialogMessageW(frmResult, &message) == FALSE) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -166,13 +165,7 @@ LRESULT TfrmResult::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            const HWND focus = GetFocus();
-            if (focus && IsChild(frmResult, focus))
-                focusBeforeDeactivation = focus;
-        } else if (focusBeforeDeactivation && IsWindow(focusBeforeDeactivation)) {
-            SetFocus(focusBeforeDeactivation);
-        }
+        KeepFocus(frmResult, wParam, focusBeforeDeactivation);
         return 0;
     case WM_DPICHANGED:
         scale.dpi = HIWORD(wParam);

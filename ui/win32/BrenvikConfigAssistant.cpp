@@ -13,14 +13,14 @@
 #include <exception>
 #include <string>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE /*hInstance*/, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/, int nShowCmd)
 {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     try {
         TfrmMain frmMain;
         frmMain.Create();
-        return frmMain.Run(showCommand);
+        return frmMain.Run(nShowCmd);
     } catch (const std::exception &error) {
         const std::string text = std::string("The program could not start: ") + error.what();
         MessageBoxA(nullptr, text.c_str(), brenvik::form::MessageCaption.data(), MB_OK | MB_ICONERROR);

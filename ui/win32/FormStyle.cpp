@@ -13,6 +13,11 @@ using brenvik::form::FontFace;
 using brenvik::form::FontPixelHeight;
 using brenvik::form::MessageCaption;
 
+void ThrowLastError(const char *what)
+{
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
+
 UniqueFont FormFont(Scale scale)
 {
     LOGFONTW font{};
@@ -29,8 +34,8 @@ UniqueFont StatusFont(Scale scale)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, scale.dpi))
-        return UniqueFont(nullptr);
+    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, scale.dpi) == FALSE)
+        return {};
     return UniqueFont(CreateFontIndirectW(&metrics.lfStatusFont));
 }
 
@@ -80,7 +85,7 @@ HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DW
                                    0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (!control)
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowEx");
+        ThrowLastError("CreateWindowEx");
     return control;
 }
 
@@ -164,7 +169,19 @@ bool ShowMessage(HWND owner, std::string_view text, UINT icon)
     return MessageBoxA(owner, std::string(text).c_str(), MessageCaption.data(), MB_OK | icon) != 0;
 }
 
-ATOM RegisterFormClass(const wchar_t *name, WNDPROC procedure, HICON icon, HICON smallIcon)
+void KeepFocus(HWND window, WPARAM activation, HWND &focusBeforeDeactivation)
+{
+    if (LOWORD(activation) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window, focus) != FALSE)
+            focusBeforeDeactivation = focus;
+    } else if (HIWORD(activation) == 0 && focusBeforeDeactivation != nullptr
+               && IsWindow(focusBeforeDeactivation) != FALSE) {
+        SetFocus(focusBeforeDeactivation);
+    }
+}
+
+void RegisterFormClass(const wchar_t *name, WNDPROC procedure)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -173,13 +190,8 @@ ATOM RegisterFormClass(const wchar_t *name, WNDPROC procedure, HICON icon, HICON
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = name;
-    windowClass.hIcon = icon;
-    windowClass.hIconSm = smallIcon;
-    if (ATOM atom = RegisterClassExW(&windowClass))
-        return atom;
-    if (GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
-        return 1;
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "RegisterClassEx");
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        ThrowLastError("RegisterClassEx");
 }
 
 } // namespace win32

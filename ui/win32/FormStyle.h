@@ -38,6 +38,9 @@ struct IconDeleter {
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
+// Reports that the window system refused `what`, with its reason.
+[[noreturn]] void ThrowLastError(const char *what);
+
 // "MS Sans Serif", 12 pixels high, GB2312 character set; the window system
 // resolves it to the nearest face it has.
 [[nodiscard]] UniqueFont FormFont(Scale scale);
@@ -71,9 +74,13 @@ void SizeAt(HWND window, Scale scale, int width, int height, const RECT &suggest
 // false when the box could not be shown.
 bool ShowMessage(HWND owner, std::string_view text, UINT icon);
 
+// Keeps the focus of a plain (non-dialog) window across its deactivation:
+// call it on WM_ACTIVATE with the message's wParam and a place to keep the
+// control that had the focus.
+void KeepFocus(HWND window, WPARAM activation, HWND &focusBeforeDeactivation);
+
 // Registers one of the program's window classes; a class that is already
 // registered (by an earlier window of the same kind) is fine.
-ATOM RegisterFormClass(const wchar_t *name, WNDPROC procedure, HICON icon = nullptr,
-                       HICON smallIcon = nullptr);
+void RegisterFormClass(const wchar_t *name, WNDPROC procedure);
 
 } // namespace win32

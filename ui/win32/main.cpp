@@ -13,7 +13,6 @@
 
 #include <exception>
 #include <string>
-#include <system_error>
 
 using namespace brenvik;
 using namespace win32;
@@ -28,13 +27,6 @@ constexpr int fieldGroupHeight = 72;
 constexpr int buttonHeight = 25;
 constexpr int helpLineSpacing = 16;
 
-// The window a control's notifications reach: the main window, above the
-// tab page the control sits on.
-HWND MainWindowOf(HWND page)
-{
-    return GetParent(page);
-}
-
 } // namespace
 
 TfrmMain::~TfrmMain()
@@ -47,11 +39,7 @@ TfrmMain::~TfrmMain()
 void TfrmMain::Create()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterFormClass(mainClassName, WindowProcedure,
-                      LoadIconW(instance, MAKEINTRESOURCEW(BRENVIK_ICON_PROGRAM)),
-                      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(BRENVIK_ICON_PROGRAM),
-                                                    IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    RegisterFormClass(mainClassName, WindowProcedure);
     RegisterFormClass(pageClassName, PageProcedure);
 
     // A single fixed border, the system menu and the minimise button.
@@ -59,7 +47,7 @@ void TfrmMain::Create()
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0,
                               0, 0, 0, nullptr, nullptr, instance, this);
     if (!frmMain)
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowEx");
+        ThrowLastError("CreateWindowEx");
     scale.dpi = GetDpiForWindow(frmMain);
 
     BuildStatusBar();
@@ -92,7 +80,7 @@ int TfrmMain::Run(int showCommand)
 
 bool TfrmMain::PreTranslateMessage(MSG &message)
 {
-    if (!frmMain || (message.hwnd != frmMain && !IsChild(frmMain, message.hwnd)))
+    if (frmMain == nullptr || (message.hwnd != frmMain && IsChild(frmMain, message.hwnd) == FALSE))
         return false;
     // Ctrl+Tab and Ctrl+Page Down go to the next tab, with Shift or Page Up
     // to the one before, from anywhere in the window.
@@ -135,7 +123,7 @@ HWND TfrmMain::AddPage(int id, form::Text caption)
                                 0, 0, 0, 0, frmMain, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleW(nullptr), this);
     if (!page)
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowEx");
+        ThrowLastError("CreateWindowEx");
     pages.push_back({page, {}});
     return page;
 }
@@ -162,6 +150,17 @@ HWND TfrmMain::AddField(HWND group, int id, int maxLength, form::Text text, int 
     placements.push_back({field, group, 8, 16, 497, 20});
     AddLabel(group, hintId, hint, 8, 48);
     return field;
+}
+
+// One label per line, from the top of the group down.
+void TfrmMain::AddHelpLines(HWND group, int firstId, std::span<const form::Text> lines)
+{
+    int top = 24;
+    int id = firstId;
+    for (const form::Text line : lines) {
+        AddLabel(group, id++, line, 8, top);
+        top += helpLineSpacing;
+    }
 }
 
 HWND TfrmMain::AddButton(HWND group, int id, form::Text caption, int left, int top, int width)
@@ -199,12 +198,7 @@ void TfrmMain::BuildStudyPage()
                              form::NotifyDefault, ControlId::lbCharNotify, form::NotifyHint);
 
     GBHelp = AddGroup(ControlId::GBHelp, form::HelpCaption);
-    int top = 24;
-    int id = ControlId::lbHelp1;
-    for (const form::Text line : form::StudyHelp) {
-        AddLabel(GBHelp, id++, line, 8, top);
-        top += helpLineSpacing;
-    }
+    AddHelpLines(GBHelp, ControlId::lbHelp1, form::StudyHelp);
 
     GBButton = AddGroup(ControlId::GBButton, "");
     btnShow = AddButton(GBButton, ControlId::btnShow, form::ShowButton, 344, 11, 155);
@@ -232,12 +226,7 @@ void TfrmMain::BuildBeaconPage()
                                form::MajorDefault, ControlId::lbiBeaconMajor, form::MajorHint);
 
     gbiBeaconHelp = AddGroup(ControlId::gbiBeaconHelp, form::HelpCaption);
-    int top = 24;
-    int id = ControlId::lbiBeaconHelp1;
-    for (const form::Text line : form::BeaconHelp) {
-        AddLabel(gbiBeaconHelp, id++, line, 8, top);
-        top += helpLineSpacing;
-    }
+    AddHelpLines(gbiBeaconHelp, ControlId::lbiBeaconHelp1, form::BeaconHelp);
     btniBeacon = AddButton(gbiBeaconHelp, ControlId::btniBeacon, form::BeaconButton, 272, 80, 227);
 
     pages.back().groups = {{gbiBeaconUUID, Dock::top, fieldGroupHeight},
@@ -467,7 +456,7 @@ LRESULT CALLBACK TfrmMain::PageProcedure(HWND window, UINT message, WPARAM wPara
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:
-        return SendMessageW(MainWindowOf(window), message, wParam, lParam);
+        return SendMessageW(GetParent(window), message, wParam, lParam); // the main window
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
         const auto dc = reinterpret_cast<HDC>(wParam);
@@ -519,14 +508,7 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case DM_GETDEFID:
         return 0;
     case WM_ACTIVATE:
-        // A plain window keeps its focus across deactivation itself.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            const HWND focus = GetFocus();
-            if (focus && IsChild(frmMain, focus))
-                focusBeforeDeactivation = focus;
-        } else if (!HIWORD(wParam) && focusBeforeDeactivation && IsWindow(focusBeforeDeactivation)) {
-            SetFocus(focusBeforeDeactivation);
-        }
+        KeepFocus(frmMain, wParam, focusBeforeDeactivation);
         return 0;
     case WM_DPICHANGED:
         scale.dpi = HIWORD(wParam);

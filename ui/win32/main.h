@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 #include <vector>
 
 class TfrmResult;
@@ -83,6 +84,7 @@ private:
     HWND AddLabel(HWND group, int id, brenvik::form::Text text, int left, int top);
     HWND AddField(HWND group, int id, int maxLength, brenvik::form::Text text, int hintId,
                   brenvik::form::Text hint);
+    void AddHelpLines(HWND group, int firstId, std::span<const brenvik::form::Text> lines);
     HWND AddButton(HWND group, int id, brenvik::form::Text caption, int left, int top, int width);
     void Layout();
     void ShowPage(int index);
