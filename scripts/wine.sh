@@ -17,10 +17,7 @@ wine64=/usr/lib/wine/wine64
 # DPI, 96 unless told, is the prefix's display resolution.
 new_wine_prefix() {
     local dir=$1 driver=${2:-null} dpi=${3:-96}
-    export WINEPREFIX=$dir WINEARCH=win64 WINEDEBUG=-all
-    # No Mono or Gecko installers to ask for, no menu entries or file
-    # associations written to the user's desktop.
-    export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+    use_wine_prefix "$dir"
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     "$wine64" wineboot --init >/dev/null 2>&1
@@ -30,6 +27,15 @@ new_wine_prefix() {
     # Wine does not look for Debian's copies of its faces by itself.
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     wineserver -w
+}
+
+# use_wine_prefix DIR: exports WINEPREFIX and the settings every Wine
+# command here uses, for a prefix made by new_wine_prefix.
+use_wine_prefix() {
+    export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=-all
+    # No Mono or Gecko installers to ask for, no menu entries or file
+    # associations written to the user's desktop.
+    export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 }
 
 # wine_reg ARGS...: the registry tool of the prefix, quietly.
