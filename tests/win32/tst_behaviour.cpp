@@ -321,11 +321,12 @@ TEST_SUITE("clicks")
         }
     }
 
-    TEST_CASE("Enter and Escape in the list leave it open; Tab goes on to OK")
+    TEST_CASE("the list: Enter and Escape leave it open, Ctrl+A and copy take it whole, Tab goes on to OK")
     {
         TfrmMain window;
         OpenMain main(window);
         bool stillOpen = false;
+        std::string copied;
         int focusAfterTab = 0;
         {
             ModalWatcher watcher(main.handle, [&](HWND list) {
@@ -336,6 +337,15 @@ TEST_SUITE("clicks")
                     IsDialogMessageW(list, &press);
                 }
                 stillOpen = IsWindowVisible(list) != FALSE && GetFocus() == memLog;
+                SendMessageW(memLog, WM_CHAR, 1, 1); // Ctrl+A
+                SendMessageW(memLog, WM_COPY, 0, 0);
+                if (OpenClipboard(list) != FALSE) {
+                    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                        copied = win32::Utf8(static_cast<const wchar_t *>(GlobalLock(data)));
+                        GlobalUnlock(data);
+                    }
+                    CloseClipboard();
+                }
                 MSG tab{memLog, WM_KEYDOWN, VK_TAB, 1, 0, {}};
                 IsDialogMessageW(list, &tab);
                 focusAfterTab = GetDlgCtrlID(GetFocus());
@@ -344,6 +354,7 @@ TEST_SUITE("clicks")
             SendMessageW(main[id::btnShow], BM_CLICK, 0, 0);
         }
         CHECK(stillOpen);
+        CHECK(Lines(copied) == Strings(expect::studyDefaults16));
         CHECK(focusAfterTab == id::btnOK);
     }
 

@@ -18,11 +18,17 @@ constexpr wchar_t className[] = L"BrenvikCommandList";
 constexpr int resultHeight = 385;
 
 // The list is read and copied, never changed: Tab, Enter and Escape go to
-// the window (Tab to OK), as they do in a single-line field.
+// the window (Tab to OK), as they do in a single-line field, and Ctrl+A
+// selects the whole list.
 LRESULT CALLBACK ListKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
+    constexpr WPARAM controlA = 1;
     if (message == WM_GETDLGCODE)
         return DefSubclassProc(window, message, wParam, lParam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+    if (message == WM_CHAR && wParam == controlA) {
+        SendMessageW(window, EM_SETSEL, 0, -1);
+        return 0;
+    }
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(window, ListKeys, 0);
     return DefSubclassProc(window, message, wParam, lParam);
