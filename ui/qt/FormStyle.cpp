@@ -17,12 +17,21 @@
 
 namespace {
 
+const QString BundledFamily = QStringLiteral("Liberation Sans");
+
 // The Liberation Sans face the program carries in its resources, registered
-// from memory the first time a window asks for its font. Should that fail,
-// an installed face of that name, or the next in FormFont(), takes its place.
+// from memory the first time a window asks for its font, but only where
+// neither the form's face nor Liberation Sans is installed: registering a face
+// costs more at start than anything else the window does with its font.
+// Should registering fail, the next face in FormFont() takes its place.
 void RegisterBundledFace()
 {
     static const bool registered = [] {
+        const QStringList installed = QFontDatabase::families();
+        if (installed.contains(QtText(brenvik::form::FontFace)) || installed.contains(BundledFamily))
+            return true;
+        // Kept uncompressed in the resources: Qt reads the face where the
+        // program's read-only data maps it, without a copy.
         const QResource face(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
         return QFontDatabase::addApplicationFontFromData(face.uncompressedData()) >= 0;
     }();
@@ -38,8 +47,8 @@ QFont FormFont()
     // captions fit their places whatever fonts the system has.
     RegisterBundledFace();
     QFont font;
-    font.setFamilies({QtText(brenvik::form::FontFace), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
+    font.setFamilies({QtText(brenvik::form::FontFace), BundledFamily, QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(brenvik::form::FontPixelHeight);
     return font;
