@@ -8,9 +8,10 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QResource>
 #include <QScreen>
-#include <QSize>
 #include <QSpacerItem>
 #include <QStyle>
 #include <QWidget>
@@ -57,14 +58,18 @@ QFont FormFont()
 QIcon ProgramIcon()
 {
     // One icon for the whole run, so that every command list window shares
-    // its images; each size is read only when a window first needs it.
+    // its images. Each size lies in the resources as raw pixels, named by its
+    // width (see IconPixels.cpp): nothing to decode at start.
     static const QIcon icon = [] {
         QIcon sizes;
-        const QDir theme(QStringLiteral(":/icons/hicolor"));
-        for (const QString &size : theme.entryList(QDir::Dirs)) { // "16x16", "24x24", ...
-            const int pixels = size.section(QLatin1Char('x'), 0, 0).toInt();
-            sizes.addFile(theme.filePath(size + QStringLiteral("/apps/brenvik-config-assistant.png")),
-                          QSize(pixels, pixels));
+        const QDir pixels(QStringLiteral(":/window-icon"));
+        for (const QString &name : pixels.entryList(QDir::Files)) {
+            const QResource raw(pixels.filePath(name));
+            const int side = name.toInt();
+            if (side <= 0 || raw.size() != qint64{side} * side * 4)
+                continue;
+            sizes.addPixmap(
+                QPixmap::fromImage(QImage(raw.data(), side, side, QImage::Format_ARGB32_Premultiplied)));
         }
         return sizes;
     }();
