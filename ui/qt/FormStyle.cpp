@@ -68,8 +68,7 @@ QIcon ProgramIcon()
             const int side = name.toInt();
             if (side <= 0 || raw.size() != qint64{side} * side * 4)
                 continue;
-            sizes.addPixmap(
-                QPixmap::fromImage(QImage(raw.data(), side, side, QImage::Format_ARGB32_Premultiplied)));
+            sizes.addPixmap(QPixmap::fromImage(QImage(raw.data(), side, side, QImage::Format_ARGB32)));
         }
         return sizes;
     }();

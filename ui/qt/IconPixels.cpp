@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 // SPDX-License-Identifier: MIT
 
-// Build helper: writes the pixels of one size of the program's icon as the
-// program keeps them (32-bit premultiplied ARGB in this machine's byte
-// order, rows from the top, no padding), so that the program hands them to
-// the window system at start without decoding a PNG.
+// Build helper: writes the pixels of one size of the program's icon as Qt
+// decodes them from the PNG (32-bit ARGB, not premultiplied, in this
+// machine's byte order, rows from the top, no padding), so that the program
+// hands the very same pixels to the window system without decoding a PNG at
+// start.
 //
 // Usage: brenvik-icon-pixels IN.png OUT
 #include <QFile>
@@ -19,8 +20,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: brenvik-icon-pixels IN.png OUT\n");
         return 2;
     }
-    const QImage image
-        = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage image = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_ARGB32);
     QFile out(QString::fromLocal8Bit(argv[2]));
     if (image.isNull() || !out.open(QIODevice::WriteOnly)) {
         std::fprintf(stderr, "brenvik-icon-pixels: cannot read %s or write %s\n", argv[1], argv[2]);
