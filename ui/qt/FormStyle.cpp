@@ -68,7 +68,8 @@ QIcon ProgramIcon()
             const int side = name.toInt();
             if (side <= 0 || raw.size() != qint64{side} * side * 4)
                 continue;
-            sizes.addPixmap(QPixmap::fromImage(QImage(raw.data(), side, side, QImage::Format_ARGB32)));
+            sizes.addPixmap(
+                QPixmap::fromImage(QImage(raw.data(), side, side, QImage::Format_ARGB32_Premultiplied)));
         }
         return sizes;
     }();
