@@ -143,7 +143,10 @@ void PlaceWindow(HWND window, Scale scale, int width, int height, POINT topLeft,
     if (centre) {
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        // An owned window opens on its owner's monitor.
+        const HWND owner = GetWindow(window, GW_OWNER);
+        GetMonitorInfoW(MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTOPRIMARY),
+                        &monitor);
         const RECT &area = monitor.rcWork;
         topLeft = {area.left + (area.right - area.left - outer.cx) / 2,
                    area.top + (area.bottom - area.top - outer.cy) / 2};
