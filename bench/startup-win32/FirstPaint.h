@@ -118,8 +118,8 @@ private:
         GdiFlush();
         const double paintMs = SinceCreation();
         const double launchMs = SinceLaunch();
-        std::printf("main_ms=%.2f made_ms=%.2f first_paint_ms=%.2f launch_ms=%.2f cpu_ms=%.2f\n", entered, made,
-                    paintMs, launchMs, ProcessorMs());
+        std::printf("main_ms=%.2f made_ms=%.2f first_paint_ms=%.2f launch_ms=%.2f cpu_ms=%.2f\n", entered,
+                    made, paintMs, launchMs, ProcessorMs());
         std::fflush(stdout);
         PostQuitMessage(0);
     }

@@ -48,7 +48,8 @@ void FieldGroup(HWND page, int width, int top, std::string_view caption, std::st
                 std::string_view hint, int length)
 {
     Add(page, WC_BUTTONW, caption, BS_GROUPBOX, 0, top, width, 72);
-    HWND field = Add(page, WC_EDITW, text, WS_TABSTOP | ES_AUTOHSCROLL, 8, top + 16, 497, 20, WS_EX_CLIENTEDGE);
+    HWND field
+        = Add(page, WC_EDITW, text, WS_TABSTOP | ES_AUTOHSCROLL, 8, top + 16, 497, 20, WS_EX_CLIENTEDGE);
     SendMessageW(field, EM_SETLIMITTEXT, static_cast<WPARAM>(length), 0);
     Add(page, WC_STATICW, hint, SS_LEFT | SS_NOPREFIX, 8, top + 48, width - 16, 14);
 }
@@ -102,17 +103,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     RegisterClassExW(&windowClass);
 
     HWND window = CreateWindowExW(0, L"BareWindow", Wide(form::MainCaption).c_str(),
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
-                                  0, 0, nullptr, nullptr, instance, nullptr);
+                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                                  0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     dpi = GetDpiForWindow(window);
     const int width = form::MainClientWidth;
     const int height = form::MainClientHeight;
 
-    HWND status = Add(window, STATUSCLASSNAMEW, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, height - 25,
-                      width, 25);
+    HWND status = Add(window, STATUSCLASSNAMEW, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0,
+                      height - 25, width, 25);
     int parts[] = {S(160), -1};
     SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-    SendMessageW(status, SB_SETTEXTW, SBT_RTLREADING, reinterpret_cast<LPARAM>((L"\t" + Wide(form::WebAddress)).c_str()));
+    SendMessageW(status, SB_SETTEXTW, SBT_RTLREADING,
+                 reinterpret_cast<LPARAM>((L"\t" + Wide(form::WebAddress)).c_str()));
     SendMessageW(status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(Wide(form::SupportAddress).c_str()));
 
     tabs = Add(window, WC_TABCONTROLW, "", WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, width, height - 25);
@@ -127,8 +129,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     TabCtrl_AdjustRect(tabs, FALSE, &area);
     for (int i = 0; i < 3; ++i)
         pages.push_back(CreateWindowExW(WS_EX_CONTROLPARENT, L"BareTabPage", L"", WS_CHILD | WS_CLIPSIBLINGS,
-                                        area.left, area.top, area.right - area.left, area.bottom - area.top, window,
-                                        nullptr, instance, nullptr));
+                                        area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                        window, nullptr, instance, nullptr));
     // In 96 DPI pixels from here on.
     const int pageWidth = MulDiv(area.right - area.left, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
     const int pageHeight = MulDiv(area.bottom - area.top, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
@@ -140,8 +142,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     for (const std::string_view item : form::UuidTypes)
         SendMessageW(type, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
     SendMessageW(type, CB_SETCURSEL, 0, 0);
-    FieldGroup(study, pageWidth, 113, form::WriteCaption, form::WriteDefault, form::WriteHint, form::UuidFieldLength);
-    FieldGroup(study, pageWidth, 41, form::NotifyCaption, form::NotifyDefault, form::NotifyHint, form::UuidFieldLength);
+    FieldGroup(study, pageWidth, 113, form::WriteCaption, form::WriteDefault, form::WriteHint,
+               form::UuidFieldLength);
+    FieldGroup(study, pageWidth, 41, form::NotifyCaption, form::NotifyDefault, form::NotifyHint,
+               form::UuidFieldLength);
     Add(study, WC_BUTTONW, form::HelpCaption, BS_GROUPBOX, 0, 185, pageWidth, pageHeight - 185 - 44);
     int top = 185 + 24;
     for (const std::string_view line : form::StudyHelp) {
@@ -152,10 +156,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     Add(study, WC_BUTTONW, form::ShowButton, WS_TABSTOP | BS_PUSHBUTTON, 344, pageHeight - 44 + 11, 155, 25);
 
     HWND beacon = pages[1];
-    FieldGroup(beacon, pageWidth, 144, form::MinorCaption, form::MinorDefault, form::MinorHint, form::ValueFieldLength);
+    FieldGroup(beacon, pageWidth, 144, form::MinorCaption, form::MinorDefault, form::MinorHint,
+               form::ValueFieldLength);
     FieldGroup(beacon, pageWidth, 0, form::BeaconUuidCaption, form::BeaconUuidDefault, form::BeaconUuidHint,
                form::UuidFieldLength);
-    FieldGroup(beacon, pageWidth, 72, form::MajorCaption, form::MajorDefault, form::MajorHint, form::ValueFieldLength);
+    FieldGroup(beacon, pageWidth, 72, form::MajorCaption, form::MajorDefault, form::MajorHint,
+               form::ValueFieldLength);
     Add(beacon, WC_BUTTONW, form::HelpCaption, BS_GROUPBOX, 0, 216, pageWidth, pageHeight - 216);
     top = 216 + 24;
     for (const std::string_view line : form::BeaconHelp) {
@@ -166,8 +172,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 
     HWND about = pages[2];
     HWND logo = Add(about, WC_STATICW, form::LogoName, SS_ICON, 112, 134, 32, 32);
-    const auto logoIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(BRENVIK_ICON_LOGO), IMAGE_ICON,
-                                                        S(32), S(32), LR_DEFAULTCOLOR));
+    const auto logoIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(BRENVIK_ICON_LOGO), IMAGE_ICON, S(32), S(32), LR_DEFAULTCOLOR));
     SendMessageW(logo, STM_SETICON, reinterpret_cast<WPARAM>(logoIcon), 0);
     Add(about, WC_STATICW, form::Building, SS_LEFT | SS_NOPREFIX, 168, 144, 80, 14);
 

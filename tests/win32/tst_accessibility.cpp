@@ -45,8 +45,8 @@ Reported Report(HWND window)
 {
     Reported reported;
     IAccessible *object = nullptr;
-    reported.found = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                                reinterpret_cast<void **>(&object));
+    reported.found = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                                __uuidof(IAccessible), reinterpret_cast<void **>(&object));
     if (FAILED(reported.found) || !object)
         return reported;
     VARIANT self{};
@@ -85,7 +85,7 @@ constexpr Named named[] = {
 bool IsGroupBox(HWND window)
 {
     return ClassName(window) == "Button"
-        && (GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+           && (GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 // A label's closing colon may be left out of the name it gives.

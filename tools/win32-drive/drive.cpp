@@ -153,8 +153,8 @@ int wmain(int argc, wchar_t **argv)
     }
     if (command == L"tab" && argc == 4) {
         // The tab control selects the page and tells the window, as on a click.
-        SendMessageW(Control(window, L"MainPage"), TCM_SETCURFOCUS, static_cast<WPARAM>(std::wcstol(argv[3], nullptr, 10)),
-                     0);
+        SendMessageW(Control(window, L"MainPage"), TCM_SETCURFOCUS,
+                     static_cast<WPARAM>(std::wcstol(argv[3], nullptr, 10)), 0);
         return 0;
     }
     if (command == L"ok") {
