@@ -66,7 +66,9 @@ shot() {
     fi
     sleep 0.3
     grab root "$work/screen.png"
-    convert "$work/screen.png" -crop "${width}x$height+$left+$top" +repage "$out_dir/$name.png"
+    # No time stamps in the file: the same picture gives the same bytes.
+    convert "$work/screen.png" -crop "${width}x$height+$left+$top" +repage \
+        -define png:exclude-chunks=date,time "$out_dir/$name.png"
     echo "Saved $out_dir/$name.png (${width}x$height, class $class, client area $client)"
 }
 
