@@ -71,11 +71,16 @@ std::string Utf8(std::wstring_view text)
     return bytes;
 }
 
-std::string WindowTextUtf8(HWND window)
+std::wstring WindowText(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
+    return text;
+}
+
+std::string WindowTextUtf8(HWND window)
+{
+    return Utf8(WindowText(window));
 }
 
 HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DWORD style, int id,
@@ -102,8 +107,7 @@ void SetFontOfChildren(HWND window, HFONT font)
 
 SIZE LabelSize(HWND label)
 {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = WindowText(label);
     RECT extent{};
     TEXTMETRICW metrics{};
     if (HDC dc = GetDC(label)) {

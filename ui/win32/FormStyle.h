@@ -51,6 +51,7 @@ using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 [[nodiscard]] std::wstring Wide(std::string_view utf8);
 [[nodiscard]] std::string Utf8(std::wstring_view text);
+[[nodiscard]] std::wstring WindowText(HWND window);
 // What the user typed, as the generators read it: UTF-8.
 [[nodiscard]] std::string WindowTextUtf8(HWND window);
 

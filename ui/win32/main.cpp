@@ -140,10 +140,14 @@ HWND TfrmMain::AddLabel(HWND group, int id, form::Text text, int left, int top)
     return label;
 }
 
-// An edit field at the top of its group, with a hint below it. Screen
-// readers announce it by the group's caption, which comes just before it.
+// An edit field at the top of its group, with a hint below it.
 HWND TfrmMain::AddField(HWND group, int id, int maxLength, form::Text text, int hintId, form::Text hint)
 {
+    // Screen readers name an edit field after the static text made right
+    // before it, shown or not: a hidden one holds the group's caption.
+    if (!CreateWindowExW(0, WC_STATICW, WindowText(group).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
+                         pages.back().page, nullptr, GetModuleHandleW(nullptr), nullptr))
+        ThrowLastError("CreateWindowEx");
     HWND field
         = AddControl(pages.back().page, WC_EDITW, text, WS_TABSTOP | ES_AUTOHSCROLL, id, WS_EX_CLIENTEDGE);
     SendMessageW(field, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
@@ -172,9 +176,8 @@ HWND TfrmMain::AddButton(HWND group, int id, form::Text caption, int left, int t
 }
 
 // The controls of a page are made in the keyboard's Tab order, each group
-// right before its contents, so that screen readers take the group's caption
-// as the name of the field in it. Where they stand is set by the docking
-// order and the placements.
+// right before its contents. Where they stand is set by the docking order
+// and the placements.
 void TfrmMain::BuildStudyPage()
 {
     tbStudy = AddPage(ControlId::tbStudy, form::StudyTab);
