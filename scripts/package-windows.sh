@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
+# Builds the Windows program as released (the "windows-release" preset:
+# MinGW-w64, hardened, reproducible, stripped), then its installer (NSIS,
+# packaging/windows/brenvik-config-assistant.nsi) and its portable .zip in
+# build/windows-release/dist. Prints the installer's path and then the
+# .zip's path as its last two lines.
+#
+#   scripts/package-windows.sh
+#
+# Every time stamp in the .zip is SOURCE_DATE_EPOCH (the last commit's time
+# unless it is set already) and the installer holds none, so that the same
+# commit always gives the same two files.
+set -eEuo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+source scripts/wine.sh
+
+fail() {
+    echo "package-windows.sh: $*" >&2
+    exit 1
+}
+trap 'fail "a step above failed; no installer or .zip was made"' ERR
+
+ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" nsis zip git \
+    || fail "the tools the Windows packages need are missing and could not be installed"
+for tool in cmake ninja x86_64-w64-mingw32-g++-posix makensis zip git; do
+    command -v "$tool" >/dev/null || fail "$tool is missing"
+done
+
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) \
+        || fail "this is no git checkout: set SOURCE_DATE_EPOCH to the release's time (seconds since 1970)"
+fi
+[[ $SOURCE_DATE_EPOCH =~ ^[0-9]+$ ]] || fail "SOURCE_DATE_EPOCH must be seconds since 1970, not '$SOURCE_DATE_EPOCH'"
+export SOURCE_DATE_EPOCH
+umask 0022
+
+build=build/windows-release
+dist=$build/dist
+# A failed build leaves no package behind, not even an older one.
+rm -rf "$dist"
+cmake --preset windows-release >/dev/null
+cmake --build --preset windows-release
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[[ $version =~ ^[0-9]+\.[0-9]+$ ]] || fail "no MAJOR.MINOR version in $build/CMakeCache.txt: '$version'"
+name=brenvik-config-assistant-$version-windows-x64
+
+# Both are made in a scratch folder; only finished files are moved into place.
+scratch=$(mktemp -d "$PWD/$build/package.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+
+makensis -V2 -WX -DVERSION="$version" -DPROGRAM="$PWD/$build/brenvik-config-assistant.exe" \
+    -DOUTFILE="$scratch/$name-setup.exe" "$PWD/packaging/windows/brenvik-config-assistant.nsi"
+
+# The .zip: fixed modes and times, names in a fixed order, no extra fields
+# (-X: no owners, no Unix times), DOS times in UTC.
+mkdir "$scratch/zip"
+install -m 0755 "$build/brenvik-config-assistant.exe" "$scratch/zip/"
+install -m 0644 LICENSE "$scratch/zip/LICENSE.txt"
+install -m 0644 packaging/windows/README.txt "$scratch/zip/"
+touch -d "@$SOURCE_DATE_EPOCH" "$scratch"/zip/*
+(cd "$scratch/zip" && LC_ALL=C ls | TZ=UTC zip -X -q -9 -@ "../$name.zip")
+
+mkdir -p "$dist"
+mv -f "$scratch/$name-setup.exe" "$scratch/$name.zip" "$dist/"
+echo "$PWD/$dist/$name-setup.exe"
+echo "$PWD/$dist/$name.zip"
