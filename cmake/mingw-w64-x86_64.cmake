@@ -15,8 +15,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # Debian's Wine is 64-bit only: run the loader itself, not the wrapper that
-# looks for a 32-bit part first.
-find_program(WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
-if(WINE64)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE64})
+# looks for a 32-bit part first (cmake/wine-run.sh).
+if(EXISTS /usr/lib/wine/wine64)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
 endif()
