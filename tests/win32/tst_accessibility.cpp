@@ -23,7 +23,7 @@ namespace {
 bool UnderWine()
 {
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 // What oleacc reports for the client area of `window`.

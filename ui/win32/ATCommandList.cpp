@@ -81,6 +81,7 @@ void TfrmResult::Layout()
 {
     font = FormFont(scale);
     SetFontOfChildren(frmResult, font.get());
+    icons.Apply(frmResult, scale);
     MoveWindow(GBResult, 0, 0, scale(form::ResultClientWidth), scale(resultHeight), TRUE);
     // The text fills the group inside its frame.
     MoveWindow(memLog, scale(2), scale(10), scale(form::ResultClientWidth - 4), scale(resultHeight - 12),

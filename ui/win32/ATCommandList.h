@@ -47,6 +47,7 @@ private:
     HWND btnOK = nullptr;
     win32::Scale scale;
     win32::UniqueFont font;
+    win32::WindowIcons icons;
     HWND focusBeforeDeactivation = nullptr;
     int ModalResult = 0;
     int addedLines = 0;

@@ -3,6 +3,8 @@
 
 #include "FormStyle.h"
 
+#include "Resources.h"
+
 #include <commctrl.h>
 
 #include <system_error>
@@ -43,6 +45,14 @@ UniqueIcon LoadIconAt(int resource, int size)
 {
     return UniqueIcon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
                                                     IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
+void WindowIcons::Apply(HWND window, Scale scale)
+{
+    big = LoadIconAt(BRENVIK_ICON_PROGRAM, GetSystemMetricsForDpi(SM_CXICON, scale.dpi));
+    small = LoadIconAt(BRENVIK_ICON_PROGRAM, GetSystemMetricsForDpi(SM_CXSMICON, scale.dpi));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
 }
 
 std::wstring Wide(std::string_view utf8)

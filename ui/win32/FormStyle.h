@@ -49,6 +49,18 @@ using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 // One of the program's icons, at the size nearest to `size` pixels.
 [[nodiscard]] UniqueIcon LoadIconAt(int resource, int size);
 
+// The program's icon on a window, in the sizes its title bar and the
+// taskbar ask for at the window's DPI.
+class WindowIcons
+{
+public:
+    void Apply(HWND window, Scale scale);
+
+private:
+    UniqueIcon big;
+    UniqueIcon small;
+};
+
 [[nodiscard]] std::wstring Wide(std::string_view utf8);
 [[nodiscard]] std::string Utf8(std::wstring_view text);
 [[nodiscard]] std::wstring WindowText(HWND window);

@@ -145,8 +145,9 @@ HWND TfrmMain::AddField(HWND group, int id, int maxLength, form::Text text, int 
 {
     // Screen readers name an edit field after the static text made right
     // before it, shown or not: a hidden one holds the group's caption.
-    if (!CreateWindowExW(0, WC_STATICW, WindowText(group).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
-                         pages.back().page, nullptr, GetModuleHandleW(nullptr), nullptr))
+    const HWND name = CreateWindowExW(0, WC_STATICW, WindowText(group).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0,
+                                      0, 0, pages.back().page, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (name == nullptr)
         ThrowLastError("CreateWindowEx");
     HWND field
         = AddControl(pages.back().page, WC_EDITW, text, WS_TABSTOP | ES_AUTOHSCROLL, id, WS_EX_CLIENTEDGE);
@@ -301,12 +302,9 @@ void TfrmMain::Layout()
                    size.cy, TRUE);
     }
 
-    // The logo and the window's icons in the sizes this DPI asks for.
+    // The logo and the icons in the sizes this DPI asks for.
     logo = LoadIconAt(BRENVIK_ICON_LOGO, scale(32));
-    bigIcon = LoadIconAt(BRENVIK_ICON_PROGRAM, GetSystemMetricsForDpi(SM_CXICON, scale.dpi));
-    smallIcon = LoadIconAt(BRENVIK_ICON_PROGRAM, GetSystemMetricsForDpi(SM_CXSMICON, scale.dpi));
-    SendMessageW(frmMain, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.get()));
-    SendMessageW(frmMain, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
+    icons.Apply(frmMain, scale);
     InvalidateRect(frmMain, nullptr, TRUE);
 }
 

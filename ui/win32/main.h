@@ -100,8 +100,7 @@ private:
     win32::UniqueFont formFont;
     win32::UniqueFont statusFont;
     win32::UniqueIcon logo;
-    win32::UniqueIcon bigIcon;
-    win32::UniqueIcon smallIcon;
+    win32::WindowIcons icons;
     bool DoubleBuffered = false;
     bool quitOnDestroy = false;
     HWND focusBeforeDeactivation = nullptr;
