@@ -115,20 +115,13 @@ void SetFontOfChildren(HWND window, HFONT font)
         reinterpret_cast<LPARAM>(font));
 }
 
-SIZE LabelSize(HWND label)
+SIZE LabelSize(HDC dc, std::wstring_view text)
 {
-    const std::wstring text = WindowText(label);
     RECT extent{};
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &extent,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
     TEXTMETRICW metrics{};
-    if (HDC dc = GetDC(label)) {
-        const HGDIOBJ before
-            = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent,
-                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, before);
-        ReleaseDC(label, dc);
-    }
+    GetTextMetricsW(dc, &metrics);
     // Hinted glyphs can end a few pixels past the measured advance (seen
     // with substituted faces): one average character of room keeps the last
     // one whole.
@@ -147,25 +140,30 @@ void PlaceWindow(HWND window, Scale scale, int width, int height, POINT topLeft,
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), scale.dpi);
     SIZE outer{frame.right - frame.left, frame.bottom - frame.top};
-    SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    // An owned window opens on its owner's monitor.
+    const HWND owner = GetWindow(window, GW_OWNER);
+    GetMonitorInfoW(MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const auto place = [&] {
+        if (centre) {
+            const RECT &area = monitor.rcWork;
+            topLeft = {area.left + (area.right - area.left - outer.cx) / 2,
+                       area.top + (area.bottom - area.top - outer.cy) / 2};
+        }
+        SetWindowPos(window, nullptr, topLeft.x, topLeft.y, outer.cx, outer.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place();
     // The frame the window really has may differ from the one its DPI
     // suggests (a title bar drawn at another DPI): go by the client area.
     RECT real{};
     GetClientRect(window, &real);
-    outer.cx += client.cx - real.right;
-    outer.cy += client.cy - real.bottom;
-    if (centre) {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        // An owned window opens on its owner's monitor.
-        const HWND owner = GetWindow(window, GW_OWNER);
-        GetMonitorInfoW(MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTOPRIMARY),
-                        &monitor);
-        const RECT &area = monitor.rcWork;
-        topLeft = {area.left + (area.right - area.left - outer.cx) / 2,
-                   area.top + (area.bottom - area.top - outer.cy) / 2};
+    if (real.right != client.cx || real.bottom != client.cy) {
+        outer.cx += client.cx - real.right;
+        outer.cy += client.cy - real.bottom;
+        place();
     }
-    SetWindowPos(window, nullptr, topLeft.x, topLeft.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace

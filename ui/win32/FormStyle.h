@@ -72,8 +72,8 @@ HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DW
                 DWORD exStyle = 0);
 // Sets the font of `window` and all its children.
 void SetFontOfChildren(HWND window, HFONT font);
-// The size a label needs to show its whole text in its font.
-[[nodiscard]] SIZE LabelSize(HWND label);
+// The size a label needs to show its whole text in the font selected into `dc`.
+[[nodiscard]] SIZE LabelSize(HDC dc, std::wstring_view text);
 
 // Gives a top-level window a client area of `width` by `height` pixels at
 // 96 DPI, scaled, and centres it on the work area of its monitor.

@@ -289,21 +289,26 @@ void TfrmMain::Layout()
                 MoveWindow(docked.group, 0, top, pageWidth, bottom - top, TRUE);
     }
 
+    // Labels are measured in one go, in the form's font.
+    const HDC measure = CreateCompatibleDC(nullptr);
+    const HGDIOBJ oldFont = SelectObject(measure, formFont.get());
     for (const Placement &placed : placements) {
         RECT group{};
-        if (placed.group) {
+        if (placed.group != nullptr) {
             GetWindowRect(placed.group, &group);
             MapWindowPoints(HWND_DESKTOP, GetParent(placed.group), reinterpret_cast<POINT *>(&group), 2);
         }
-        SIZE size{scale(placed.width), scale(placed.height)};
-        if (placed.width == 0)
-            size = LabelSize(placed.control);
+        const SIZE size = placed.width == 0 ? LabelSize(measure, WindowText(placed.control))
+                                            : SIZE{scale(placed.width), scale(placed.height)};
         MoveWindow(placed.control, group.left + scale(placed.left), group.top + scale(placed.top), size.cx,
                    size.cy, TRUE);
     }
+    SelectObject(measure, oldFont);
+    DeleteDC(measure);
 
-    // The logo and the icons in the sizes this DPI asks for.
-    logo = LoadIconAt(BRENVIK_ICON_LOGO, scale(32));
+    // The logo (read when the about tab is first drawn) and the icons in the
+    // sizes this DPI asks for.
+    logo.reset();
     icons.Apply(frmMain, scale);
     InvalidateRect(frmMain, nullptr, TRUE);
 }
@@ -349,9 +354,11 @@ void TfrmMain::Paint(HWND window) const
     EndPaint(window, &paint);
 }
 
-void TfrmMain::DrawLogo(const DRAWITEMSTRUCT &item) const
+void TfrmMain::DrawLogo(const DRAWITEMSTRUCT &item)
 {
     const RECT &area = item.rcItem;
+    if (logo == nullptr)
+        logo = LoadIconAt(BRENVIK_ICON_LOGO, area.right - area.left);
     FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
     // The icon's mask keeps the page showing through.
     DrawIconEx(item.hDC, area.left, area.top, logo.get(), area.right - area.left, area.bottom - area.top, 0,

@@ -89,7 +89,7 @@ private:
     void Layout();
     void ShowPage(int index);
     void Paint(HWND window) const;
-    void DrawLogo(const DRAWITEMSTRUCT &item) const;
+    void DrawLogo(const DRAWITEMSTRUCT &item);
 
     void Present(const brenvik::ListOutcome &outcome);
     void ShowRejection(const brenvik::InputRejection &rejection);
