@@ -136,11 +136,7 @@ void TfrmResult::btnOKClick()
 
 LRESULT CALLBACK TfrmResult::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrW(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
-    auto *self = reinterpret_cast<TfrmResult *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto *self = FormOf<TfrmResult>(window, message, lParam);
     if (!self || self->frmResult != window)
         return DefWindowProcW(window, message, wParam, lParam);
     return self->HandleMessage(message, wParam, lParam);

@@ -92,6 +92,19 @@ bool ShowMessage(HWND owner, std::string_view text, UINT icon);
 // control that had the focus.
 void KeepFocus(HWND window, WPARAM activation, HWND &focusBeforeDeactivation);
 
+// The object a window of this program belongs to: handed to CreateWindowEx
+// as its creation parameter and kept with the window from then on. Call it
+// from the window procedure with each message.
+template<typename Form>
+[[nodiscard]] Form *FormOf(HWND window, UINT message, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<const CREATESTRUCTW *>(lParam)->lpCreateParams));
+    return reinterpret_cast<Form *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 // Registers one of the program's window classes; a class that is already
 // registered (by an earlier window of the same kind) is fine.
 void RegisterFormClass(const wchar_t *name, WNDPROC procedure);

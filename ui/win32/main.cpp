@@ -440,11 +440,7 @@ HWND TfrmMain::FieldFor(FocusField field) const
 
 LRESULT CALLBACK TfrmMain::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrW(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
-    auto *self = reinterpret_cast<TfrmMain *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto *self = FormOf<TfrmMain>(window, message, lParam);
     if (!self || (self->frmMain != window && self->frmMain != nullptr))
         return DefWindowProcW(window, message, wParam, lParam);
     self->frmMain = window;
@@ -455,11 +451,7 @@ LRESULT CALLBACK TfrmMain::WindowProcedure(HWND window, UINT message, WPARAM wPa
 // paints like it.
 LRESULT CALLBACK TfrmMain::PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrW(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
-    const auto *self = reinterpret_cast<const TfrmMain *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    const auto *self = FormOf<const TfrmMain>(window, message, lParam);
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
