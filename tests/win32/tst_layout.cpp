@@ -320,7 +320,7 @@ TEST_SUITE("layout")
         }
     }
 
-    TEST_CASE("the form's font: MS Sans Serif, 12 pixels high, GB2312, scaled")
+    TEST_CASE("the form's font: MS Sans Serif, 12 pixels high, GB2312 where a face has it, scaled")
     {
         for (const UINT dpi : dpis) {
             CAPTURE(dpi);
@@ -328,12 +328,26 @@ TEST_SUITE("layout")
             OpenMain main(window);
             MoveToDpi(main.handle, dpi);
             for (const int control : {id::edtCharNotify, id::GBUUIDType, id::btnShow, id::lbBuilding}) {
+                const auto handle = reinterpret_cast<HGDIOBJ>(SendMessageW(main[control], WM_GETFONT, 0, 0));
                 LOGFONTW font{};
-                GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(main[control], WM_GETFONT, 0, 0)),
-                           sizeof font, &font);
+                GetObjectW(handle, sizeof font, &font);
                 CHECK(std::wstring(font.lfFaceName) == L"MS Sans Serif");
                 CHECK(font.lfHeight == -Scaled(12, dpi));
-                CHECK(font.lfCharSet == GB2312_CHARSET);
+                // What the system makes of it: a GB2312 face, or else the face named.
+                const HDC dc = GetDC(main[control]);
+                const HGDIOBJ before = SelectObject(dc, handle);
+                TEXTMETRICW metrics{};
+                GetTextMetricsW(dc, &metrics);
+                wchar_t face[LF_FACESIZE] = {};
+                GetTextFaceW(dc, LF_FACESIZE, face);
+                SelectObject(dc, before);
+                ReleaseDC(main[control], dc);
+                if (font.lfCharSet == GB2312_CHARSET) {
+                    CHECK(metrics.tmCharSet == GB2312_CHARSET);
+                } else {
+                    CHECK(font.lfCharSet == DEFAULT_CHARSET);
+                    CHECK(std::wstring(face) == L"MS Sans Serif");
+                }
             }
         }
     }

@@ -20,6 +20,23 @@ void ThrowLastError(const char *what)
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
 }
 
+namespace {
+
+// The character set of the face that `font` resolves to.
+BYTE ResolvedCharSet(HFONT font)
+{
+    TEXTMETRICW metrics{};
+    if (const HDC dc = CreateCompatibleDC(nullptr)) {
+        const HGDIOBJ before = SelectObject(dc, font);
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, before);
+        DeleteDC(dc);
+    }
+    return metrics.tmCharSet;
+}
+
+} // namespace
+
 UniqueFont FormFont(Scale scale)
 {
     LOGFONTW font{};
@@ -29,7 +46,15 @@ UniqueFont FormFont(Scale scale)
     font.lfQuality = DEFAULT_QUALITY;
     const std::wstring face = Wide(FontFace);
     face.copy(font.lfFaceName, LF_FACESIZE - 1);
-    return UniqueFont(CreateFontIndirectW(&font));
+    UniqueFont chosen(CreateFontIndirectW(&font));
+    // Where no face has that character set, the system would take any face
+    // it likes (Wine takes the first sans face the Linux system offers, often
+    // too wide for the form): then the face named is what counts.
+    if (chosen && ResolvedCharSet(chosen.get()) != GB2312_CHARSET) {
+        font.lfCharSet = DEFAULT_CHARSET;
+        chosen.reset(CreateFontIndirectW(&font));
+    }
+    return chosen;
 }
 
 UniqueFont StatusFont(Scale scale)

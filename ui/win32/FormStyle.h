@@ -41,8 +41,8 @@ using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 // Reports that the window system refused `what`, with its reason.
 [[noreturn]] void ThrowLastError(const char *what);
 
-// "MS Sans Serif", 12 pixels high, GB2312 character set; the window system
-// resolves it to the nearest face it has.
+// "MS Sans Serif", 12 pixels high, GB2312 character set where the system
+// has a face for it, and otherwise the MS Sans Serif face it has.
 [[nodiscard]] UniqueFont FormFont(Scale scale);
 // The system's font for status text.
 [[nodiscard]] UniqueFont StatusFont(Scale scale);
