@@ -46,7 +46,8 @@ inline constexpr Text NotifyCaption = "Characteristic included \"Notify\" proper
 inline constexpr Text NotifyHint = "Please input UUID which included \"Notify\" property";
 inline constexpr Text NotifyDefault = "FFE1";
 inline constexpr Text WriteCaption = "Characteristic included \"Write\" or \"WriteWithoutResponse\" property";
-inline constexpr Text WriteHint = "Please input UUID which included \"Write\" or \"WriteWithoutResponse\" property";
+inline constexpr Text WriteHint
+    = "Please input UUID which included \"Write\" or \"WriteWithoutResponse\" property";
 inline constexpr Text WriteDefault = "FFE1";
 inline constexpr Text HelpCaption = "Help information";
 inline constexpr std::array<Text, 4> StudyHelp = {
@@ -58,13 +59,16 @@ inline constexpr std::array<Text, 4> StudyHelp = {
 inline constexpr Text ShowButton = "Create AT Commands List";
 
 inline constexpr Text BeaconUuidCaption = "iBeacon UUID or WeChat UUID";
-inline constexpr Text BeaconUuidHint = "Please input UUID, Should like \"0000FFE0-0000-1000-8000-00805F9B34FB\"";
+inline constexpr Text BeaconUuidHint
+    = "Please input UUID, Should like \"0000FFE0-0000-1000-8000-00805F9B34FB\"";
 inline constexpr Text BeaconUuidDefault = "0000FFF0-0000-1000-8000-00805F9B34FB";
 inline constexpr Text MajorCaption = "iBeacon Major or WeChat Major";
-inline constexpr Text MajorHint = "Please input Major, Should like \"04D2\" (Hex mode) or \"01234\" (Decimal mode)";
+inline constexpr Text MajorHint
+    = "Please input Major, Should like \"04D2\" (Hex mode) or \"01234\" (Decimal mode)";
 inline constexpr Text MajorDefault = "10123";
 inline constexpr Text MinorCaption = "iBeacon Minor or WeChat Minor";
-inline constexpr Text MinorHint = "Please input Minor, Should like \"04D3\" (Hex mode) or \"01235\" (Decimal mode)";
+inline constexpr Text MinorHint
+    = "Please input Minor, Should like \"04D3\" (Hex mode) or \"01235\" (Decimal mode)";
 inline constexpr Text MinorDefault = "10125";
 inline constexpr std::array<Text, 3> BeaconHelp = {
     "1. Major or Minor is between 1~65535, Hex mode length is 4, Decimal mode is 5.",

@@ -1040,7 +1040,7 @@ void tst_MainWindow::studyRejection_data()
 
     for (const auto &row : brenvik::expect::studyRejections)
         QTest::newRow(row.name.data()) << Latin1(row.notify) << Latin1(row.write) << row.uuidType
-                                      << Latin1(row.message) << Latin1(row.focus);
+                                       << Latin1(row.message) << Latin1(row.focus);
 }
 
 void tst_MainWindow::studyRejection()
@@ -1077,7 +1077,7 @@ void tst_MainWindow::beaconRejection_data()
 
     for (const auto &row : brenvik::expect::beaconRejections)
         QTest::newRow(row.name.data()) << Latin1(row.uuid) << Latin1(row.major) << Latin1(row.minor)
-                                      << Latin1(row.message) << Latin1(row.focus);
+                                       << Latin1(row.message) << Latin1(row.focus);
 }
 
 void tst_MainWindow::beaconRejection()

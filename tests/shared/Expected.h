@@ -146,7 +146,8 @@ inline constexpr StudyRejection studyRejections[] = {
      "edtCharWrite"},
     {"128-bit digits 2 and 3 differ: across a byte", workedNotify, "0110FFE1-0000-1000-8000-00805F9B34FB", 1,
      tooDifferent, ""},
-    {"128-bit three digits differ", workedNotify, "0000FFE1-0000-1000-8000-00805F9B3ABC", 1, tooDifferent, ""},
+    {"128-bit three digits differ", workedNotify, "0000FFE1-0000-1000-8000-00805F9B3ABC", 1, tooDifferent,
+     ""},
 };
 
 // A click on "Create iBeacon AT Commands List" that is rejected.

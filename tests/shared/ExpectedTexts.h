@@ -24,7 +24,7 @@ inline QByteArray Bytes(std::string_view text)
     return {text.data(), static_cast<qsizetype>(text.size())};
 }
 
-template <std::size_t N>
+template<std::size_t N>
 QByteArrayList ByteLines(const std::array<std::string_view, N> &lines)
 {
     QByteArrayList byteLines;

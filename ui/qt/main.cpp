@@ -81,7 +81,7 @@ QLineEdit *AddField(QGroupBox *group, const char *name, int maxLength, const QSt
     return field;
 }
 
-template <std::size_t N>
+template<std::size_t N>
 void AddHelpLines(QGroupBox *group, const std::array<form::Text, N> &lines)
 {
     int top = 24;
@@ -146,16 +146,13 @@ void TfrmMain::BuildStudyPage()
     cbUUIDType->setGeometry(112, 16, 393, cbUUIDType->sizeHint().height());
     cbUUIDType->setAccessibleName(GBUUIDType->title());
 
-    GBUUIDNotify
-        = AddGroup(dock, "GBUUIDNotify", QtText(form::NotifyCaption), fieldGroupHeight);
-    edtCharNotify = AddField(GBUUIDNotify, "edtCharNotify", form::UuidFieldLength, QtText(form::NotifyDefault), QtText(form::NotifyHint));
+    GBUUIDNotify = AddGroup(dock, "GBUUIDNotify", QtText(form::NotifyCaption), fieldGroupHeight);
+    edtCharNotify = AddField(GBUUIDNotify, "edtCharNotify", form::UuidFieldLength,
+                             QtText(form::NotifyDefault), QtText(form::NotifyHint));
 
-    GBUUIDWrite = AddGroup(dock, "GBUUIDWrite",
-                           QtText(form::WriteCaption),
-                           fieldGroupHeight);
-    edtCharWrite
-        = AddField(GBUUIDWrite, "edtCharWrite", form::UuidFieldLength, QtText(form::WriteDefault),
-                   QtText(form::WriteHint));
+    GBUUIDWrite = AddGroup(dock, "GBUUIDWrite", QtText(form::WriteCaption), fieldGroupHeight);
+    edtCharWrite = AddField(GBUUIDWrite, "edtCharWrite", form::UuidFieldLength, QtText(form::WriteDefault),
+                            QtText(form::WriteHint));
 
     GBHelp = AddGroup(dock, "GBHelp", QtText(form::HelpCaption));
     AddHelpLines(GBHelp, form::StudyHelp);
@@ -173,18 +170,15 @@ void TfrmMain::BuildBeaconPage()
 
     gbiBeaconUUID = AddGroup(dock, "gbiBeaconUUID", QtText(form::BeaconUuidCaption), fieldGroupHeight);
     edtiBeaconUUID = AddField(gbiBeaconUUID, "edtiBeaconUUID", form::UuidFieldLength,
-                              QtText(form::BeaconUuidDefault),
-                              QtText(form::BeaconUuidHint));
+                              QtText(form::BeaconUuidDefault), QtText(form::BeaconUuidHint));
 
     gbiBeaconMajor = AddGroup(dock, "gbiBeaconMajor", QtText(form::MajorCaption), fieldGroupHeight);
-    edtiBeaconMajor
-        = AddField(gbiBeaconMajor, "edtiBeaconMajor", form::ValueFieldLength, QtText(form::MajorDefault),
-                   QtText(form::MajorHint));
+    edtiBeaconMajor = AddField(gbiBeaconMajor, "edtiBeaconMajor", form::ValueFieldLength,
+                               QtText(form::MajorDefault), QtText(form::MajorHint));
 
     gbiBeaconMinor = AddGroup(dock, "gbiBeaconMinor", QtText(form::MinorCaption), fieldGroupHeight);
-    edtiBeaconMinor
-        = AddField(gbiBeaconMinor, "edtiBeaconMinor", form::ValueFieldLength, QtText(form::MinorDefault),
-                   QtText(form::MinorHint));
+    edtiBeaconMinor = AddField(gbiBeaconMinor, "edtiBeaconMinor", form::ValueFieldLength,
+                               QtText(form::MinorDefault), QtText(form::MinorHint));
 
     gbiBeaconHelp = AddGroup(dock, "gbiBeaconHelp", QtText(form::HelpCaption));
     AddHelpLines(gbiBeaconHelp, form::BeaconHelp);
