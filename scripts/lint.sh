@@ -43,6 +43,10 @@ tidy() { # tidy BUILD_DIR FILE...
     [ $# -gt 1 ] || fail "no source of $1 to check with clang-tidy"
     run-clang-tidy -quiet -p "$1" -j "$(nproc)" "${@:2}" >"$log" 2>&1 \
         || { grep -E 'warning:|error:' -A4 "$log"; exit 1; }
+    # run-clang-tidy passes over a file that is not in the database.
+    local ran
+    ran=$(grep -c '^clang-tidy' "$log") || true
+    [ "$ran" -eq $(($# - 1)) ] || fail "clang-tidy ran on $ran of the $(($# - 1)) sources of $1 (see $log)"
 }
 mapfile -t units < <(units_of "$build")
 mapfile -t fuzz_units < <(units_of build/fuzz | grep "^$PWD/fuzz/")
