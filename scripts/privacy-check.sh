@@ -60,6 +60,12 @@ sleep 0.5
 trace="$work/trace"
 bus_path=$(sed -n 's/^unix:path=\([^,]*\).*/\1/p' "$work/bus")
 display_socket="/tmp/.X11-unix/X${DISPLAY#:}"
+# A trace that does not show the program starting and reaching its display
+# watched nothing.
+if ! grep -qF "execve(\"$program\"" "$trace" 2>/dev/null || ! grep -qF "$display_socket" "$trace"; then
+    echo "FAILED: strace did not see the program start and reach the display; nothing was checked" >&2
+    exit 1
+fi
 
 echo "strace saw $(grep -c . "$trace") calls to files, sockets and processes."
 # Files opened for writing, and calls that create, change or remove files.
