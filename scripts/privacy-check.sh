@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 source scripts/desktop.sh
-ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" strace dbus-daemon dbus-bin
+ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" strace procps dbus-daemon dbus-bin
 
 build=${1:-build/dev}
 if [ ! -x "$build/brenvik-config-assistant" ]; then
