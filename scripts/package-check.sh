@@ -61,13 +61,15 @@ echo "== installed with apt-get =="
 need_root "apt-get install $deb"
 apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y)
 quietly "${apt[@]}" install "$deb"
-trap 'quietly "${apt[@]}" remove brenvik-config-assistant; rm -rf "$stage"' EXIT
+# The program's runtime folder, which a login would give it.
+runtime=$(mktemp -d)
+trap 'quietly "${apt[@]}" remove brenvik-config-assistant; rm -rf "$stage" "$runtime"' EXIT
 
 # Start it as a menu would: the Exec line of the installed desktop entry.
 entry=/usr/share/applications/example.brenvik.ConfigAssistant.desktop
 command=$(sed -n 's/^Exec=//p' "$entry")
 echo "menu entry starts: $command"
-xvfb-run -a bash -c "
+XDG_RUNTIME_DIR=$runtime xvfb-run -a bash -c "
     $command &
     xdotool search --sync --onlyvisible --name 'Brenvik Config Assistant V1.02' >/dev/null
     kill %1

@@ -52,7 +52,7 @@ cmake --build --preset package
 # CPack writes into a scratch folder; only a finished .deb is moved into place.
 scratch=$(mktemp -d "$PWD/$build/cpack.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >/dev/null
+quietly cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch"
 built=("$scratch"/*.deb)
 [ ${#built[@]} -eq 1 ] && [ -f "${built[0]}" ] || fail "CPack made no single .deb in $scratch"
 deb=$PWD/$build/$(basename "${built[0]}")

@@ -31,7 +31,7 @@ strace -f -qq -o "$work/trace" -e trace=%file,%network,%process "$program" &
 echo "\$DBUS_SESSION_BUS_ADDRESS" >"$work/bus"
 wait
 SESSION
-dbus-run-session -- bash "$work/session.sh" &
+dbus-run-session -- bash "$work/session.sh" 2> >(grep -vE "$dbus_notes" >&2) &
 program_pid=$!
 
 seen() { # seen TITLE: waits for a window with that title to be shown
