@@ -34,11 +34,14 @@ commit=$(git rev-parse HEAD)
 [ -z "$(git status --porcelain --untracked-files=no)" ] \
     || echo "Note: uncommitted changes are not part of this check; it runs $commit."
 
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/brenvik-config-assistant
+cache=${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/brenvik-config-assistant
 base=$cache/bookworm-minbase.tar.gz
 archives=$cache/apt-archives
 logs=$PWD/build/fresh-debian
 mkdir -p "$archives/partial" "$logs"
+# One run at a time uses the cache.
+exec 9>"$cache/lock"
+flock -n 9 || { echo "Waiting for another run of this check to finish..."; flock 9; }
 
 # --- the roots: made, entered and removed ------------------------------------
 root=''
@@ -162,7 +165,7 @@ if [ "$status" = FAILED ] || [ -z "$told" ]; then
     status=FAILED
     tail -n 30 "$logs/users.log" >&2
 fi
-results+=("$(printf '%-26s %-7s' "users with and without sudo" "$status")")
+results+=("$(printf '%-26s %-7s' "users without, with sudo" "$status")")
 remove_root
 
 echo
