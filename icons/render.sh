@@ -35,13 +35,15 @@ for n in 16 24 32 48 64 128 256; do
     render "$icon.svg" "$n" "$dir/$icon.png"
 done
 
-# Windows icon: 16, 24, 32, 48 as bitmaps, 256 stored as PNG.
+# Windows icon: 16, 24, 32, 48 and 64 as bitmaps (the small and large icons
+# at 100, 150 and 200 %), 256 stored as PNG.
 icotool --create --output "$icon.ico" \
     --raw="hicolor/256x256/apps/$icon.png" \
     hicolor/16x16/apps/"$icon".png \
     hicolor/24x24/apps/"$icon".png \
     hicolor/32x32/apps/"$icon".png \
-    hicolor/48x48/apps/"$icon".png
+    hicolor/48x48/apps/"$icon".png \
+    hicolor/64x64/apps/"$icon".png
 
 # Logo for the about tab: shown at 32 px, and at 48 and 64 px on displays
 # scaled by 1.5 and 2.

@@ -32,28 +32,48 @@ cmake --build --preset fuzz --target fuzz_lists
 
 echo "== clang-tidy =="
 # The units are the tracked sources that a build compiles: not the files the
-# build generates (moc's), and not those of another platform.
+# build generates (moc's).
 mapfile -t tracked < <(git ls-files '*.cpp' | sed "s|^|$PWD/|")
-units_of() { # units_of BUILD_DIR: the tracked sources in its compile database
+units_of() { # units_of BUILD_DIR [DIR...]: the tracked sources (under DIRs) in its compile database
+    local pattern="^$PWD/"
+    [ $# -eq 1 ] || pattern+="($(IFS='|'; echo "${*:2}"))/"
     sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' "$1/compile_commands.json" | sort -u \
-        | grep -Fx -f <(printf '%s\n' "${tracked[@]}") || true
+        | grep -Fx -f <(printf '%s\n' "${tracked[@]}") | grep -E "$pattern" || true
 }
-tidy() { # tidy BUILD_DIR FILE...
-    local log=$1/clang-tidy.log
-    [ $# -gt 1 ] || fail "no source of $1 to check with clang-tidy"
-    run-clang-tidy -quiet -p "$1" -j "$(nproc)" "${@:2}" >"$log" 2>&1 \
+tidy() { # tidy BUILD_DIR [CLANG_TIDY_OPTION...] -- FILE...
+    local build_dir=$1 options=()
+    shift
+    while [ "$1" != -- ]; do options+=("$1"); shift; done
+    shift
+    [ $# -gt 0 ] || fail "no source of $build_dir to check with clang-tidy"
+    local log=$build_dir/clang-tidy.log
+    run-clang-tidy -quiet -p "$build_dir" -j "$(nproc)" "${options[@]}" "$@" >"$log" 2>&1 \
         || { grep -E 'warning:|error:' -A4 "$log"; exit 1; }
     # run-clang-tidy passes over a file that is not in the database.
     local ran
     ran=$(grep -c '^clang-tidy' "$log") || true
-    [ "$ran" -eq $(($# - 1)) ] || fail "clang-tidy ran on $ran of the $(($# - 1)) sources of $1 (see $log)"
+    [ "$ran" -eq $# ] || fail "clang-tidy ran on $ran of the $# sources of $build_dir (see $log)"
 }
+windows=(ui/win32 tests/win32 bench/startup-win32 tools/win32-drive)
 mapfile -t units < <(units_of "$build")
-mapfile -t fuzz_units < <(units_of build/fuzz | grep "^$PWD/fuzz/")
-tidy "$build" "${units[@]}"
-tidy build/fuzz "${fuzz_units[@]}"
-checked=$((${#units[@]} + ${#fuzz_units[@]}))
-unchecked=$(printf '%s\n' "${tracked[@]}" | grep -Fvx -f <(printf '%s\n' "${units[@]}" "${fuzz_units[@]}") \
-    | sed "s|^$PWD/||" || true)
-echo "clang-tidy: $checked files, no findings."
-[ -z "$unchecked" ] || echo "Not built here, so not checked by clang-tidy:" $unchecked
+mapfile -t fuzz_units < <(units_of build/fuzz fuzz)
+tidy "$build" -- "${units[@]}"
+tidy build/fuzz -- "${fuzz_units[@]}"
+
+# The Windows sources, against MinGW-w64's headers and its C++ library, as
+# the Windows build compiles them.
+source scripts/wine.sh
+ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}"
+cmake --preset windows >/dev/null
+mingw_cxx=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-g++-posix -dumpversion)/include/c++
+mingw_args=(-extra-arg=--target=x86_64-w64-mingw32 -extra-arg=-nostdinc++)
+for dir in "$mingw_cxx" "$mingw_cxx/x86_64-w64-mingw32" "$mingw_cxx/backward"; do
+    mingw_args+=(-extra-arg=-isystem"$dir")
+done
+mapfile -t windows_units < <(units_of build/windows "${windows[@]}")
+tidy build/windows "${mingw_args[@]}" -- "${windows_units[@]}"
+
+checked=("${units[@]}" "${fuzz_units[@]}" "${windows_units[@]}")
+echo "clang-tidy: ${#checked[@]} files, no findings."
+unchecked=$(printf '%s\n' "${tracked[@]}" | grep -Fvx -f <(printf '%s\n' "${checked[@]}") | sed "s|^$PWD/||" || true)
+[ -z "$unchecked" ] || echo "Built by no build here, so not checked by clang-tidy:" $unchecked

@@ -88,5 +88,6 @@ inline constexpr Text OkButton = "OK";
 
 // When the command list window cannot be made or shown.
 inline constexpr Text ListNotShown = "The command list could not be shown.";
+inline constexpr Text ListNotShownBecause = "The command list could not be shown: ";
 
 } // namespace brenvik::form

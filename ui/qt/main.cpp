@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStringList>
@@ -194,7 +195,17 @@ void TfrmMain::BuildAboutPage()
 
     imgLogo = new QLabel(TabSheet1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(LogoIcon().pixmap(32, 32));
+    // The logo is read only when its page is first shown; until then an empty
+    // picture of its size holds its place, a picture to screen readers too.
+    QPixmap placeholder(32, 32);
+    placeholder.fill(Qt::transparent);
+    imgLogo->setPixmap(placeholder);
+    connect(MainPage, &QTabWidget::currentChanged, imgLogo, [this](int) {
+        if (MainPage->currentWidget() == TabSheet1 && !logoRead) {
+            logoRead = true;
+            imgLogo->setPixmap(LogoIcon().pixmap(32, 32));
+        }
+    });
     imgLogo->setAccessibleName(QtText(form::LogoName));
     imgLogo->setGeometry(112, 134, 32, 32);
 
@@ -295,7 +306,7 @@ void TfrmMain::ShowCommandList(const CommandList &lines)
         frmResult->exec();
     } catch (const std::exception &error) {
         ShowMessage(this, QMessageBox::Critical,
-                    tr("The command list could not be shown: %1").arg(QString::fromLocal8Bit(error.what())));
+                    QtText(form::ListNotShownBecause) + QString::fromLocal8Bit(error.what()));
     } catch (...) {
         ShowMessage(this, QMessageBox::Critical, QtText(form::ListNotShown));
     }

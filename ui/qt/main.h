@@ -78,4 +78,5 @@ private:
     QWidget *TabSheet1 = nullptr;
     QLabel *imgLogo = nullptr;
     QLabel *lbBuilding = nullptr;
+    bool logoRead = false;
 };

@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
+# Runs the Windows program under Wine on a virtual X display and saves PNG
+# screenshots of its windows, each cropped to its frame: the three tabs, the
+# command list window for the study and the iBeacon defaults, and the message
+# box of a rejection (the Notify field emptied) with the main window after it.
+# Once at 96 DPI and once at 144 DPI (a prefix whose display is set to 144
+# DPI; the program scales itself), each in a fresh Wine prefix of its own,
+# showing Wine's own virtual desktop (which draws the windows' frames) on
+# Xvfb, with Wine's own faces in the prefix. Checks on the way that each
+# window's client area has its fixed size.
+#
+# Usage: scripts/windows-screenshots.sh [--check]
+#   without --check  saves them in docs/screenshots/windows/ (96 DPI) and
+#                    docs/screenshots/windows/dpi-144/
+#   --check          takes them into a temporary folder and removes it: only
+#                    the windows appearing, their sizes and the program's exit
+#                    code count
+#
+# Builds the program with the "windows" preset (build/windows) and installs
+# what it needs from Debian when missing: MinGW-w64, Wine, Xvfb, ImageMagick.
+# The program is driven from outside by tools/win32-drive (built with it),
+# which sends it the messages a click, a tab change or typing would bring.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+source scripts/desktop.sh
+source scripts/wine.sh
+
+check=false
+case "${1:-}" in
+--check) check=true ;;
+'') ;;
+*) echo "Usage: $0 [--check]" >&2; exit 2 ;;
+esac
+
+ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" imagemagick
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target brenvik-config-assistant win32-drive
+program=$(realpath build/windows/brenvik-config-assistant.exe)
+drive_exe=$(realpath build/windows/tools/win32-drive/win32-drive.exe)
+
+# The windows, by their classes.
+main_class=BrenvikConfigAssistant
+list_class=BrenvikCommandList
+message_class='#32770'
+
+open_session
+trap 'end_wine; close_session' EXIT
+
+drive() { # drive COMMAND CLASS [ARGS]: see tools/win32-drive/drive.cpp
+    # Wine's console ends its lines with CR LF; a failure still shows (pipefail).
+    "$wine64" "$drive_exe" "$@" | tr -d '\r'
+}
+
+# shot NAME CLASS [CLIENT_SIZE]: saves the window of CLASS, framed, once the
+# screen has settled; fails unless its client area is CLIENT_SIZE.
+shot() {
+    local name=$1 class=$2 where left top width height client
+    where=$(drive wait "$class")
+    read -r left top width height client <<<"$where"
+    if [ -n "${3:-}" ] && [ "$client" != "$3" ]; then
+        echo "The window of class $class has a client area of $client, not $3" >&2
+        exit 1
+    fi
+    sleep 0.3
+    grab root "$work/screen.png"
+    # No time stamps in the file: the same picture gives the same bytes.
+    convert "$work/screen.png" -crop "${width}x$height+$left+$top" +repage \
+        -define png:exclude-chunks=date,time "$out_dir/$name.png"
+    echo "Saved $out_dir/$name.png (${width}x$height, class $class, client area $client)"
+}
+
+# run_at DPI OUT_DIR: one whole round at that DPI.
+run_at() {
+    local dpi=$1
+    out_dir=$2
+    mkdir -p "$out_dir"
+    scaled() { echo $((($1 * dpi + 48) / 96)); } # as the program's MulDiv rounds
+    local screen main_size list_size
+    screen="$(scaled 1024)x$(scaled 768)"
+    main_size="$(scaled 520)x$(scaled 384)"
+    list_size="$(scaled 467)x$(scaled 424)"
+
+    mkdir -p "$work/$dpi"
+    start_xvfb "$work/$dpi" "$screen"
+    new_wine_prefix "$work/$dpi/wine" x11 "$dpi"
+    # Wine's virtual desktop fills the screen and draws the frames.
+    wine_reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
+    wine_reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen"
+    echo "Virtual display $DISPLAY, ${screen}, $dpi DPI"
+
+    "$wine64" "$program" >"$work/$dpi/program.log" 2>&1 &
+    program_pid=$!
+
+    # The keyboard focus starts on the tab strip.
+    shot main-study-tab "$main_class" "$main_size"
+    drive tab "$main_class" 1
+    shot main-ibeacon-tab "$main_class" "$main_size"
+    drive tab "$main_class" 2
+    shot main-about-tab "$main_class" "$main_size"
+
+    drive tab "$main_class" 0
+    drive click "$main_class" btnShow
+    shot command-list-study "$list_class" "$list_size"
+    drive click "$list_class" btnOK
+    drive gone "$list_class"
+
+    drive text "$main_class" edtCharNotify ''
+    drive click "$main_class" btnShow
+    shot message-fill-in-all-fields "$message_class"
+    drive ok "$message_class"
+    drive gone "$message_class"
+    # The focus is now in the emptied field.
+    shot main-after-rejection "$main_class" "$main_size"
+
+    drive tab "$main_class" 1
+    drive click "$main_class" btniBeacon
+    shot command-list-ibeacon "$list_class" "$list_size"
+    drive click "$list_class" btnOK
+    drive gone "$list_class"
+
+    # The close box ends the program, with exit code 0.
+    drive close "$main_class"
+    local status=0
+    wait "$program_pid" || status=$?
+    program_pid=''
+    if [ "$status" -ne 0 ]; then
+        echo "The program ended with exit code $status" >&2
+        cat "$work/$dpi/program.log" >&2
+        exit 1
+    fi
+
+    end_wine
+    stop "$xvfb_pid"
+    xvfb_pid=''
+}
+
+if $check; then
+    run_at 96 "$work/shots"
+    run_at 144 "$work/shots/dpi-144"
+    echo "Both rounds passed: every window appeared with its size; the program ended cleanly."
+else
+    run_at 96 docs/screenshots/windows
+    run_at 144 docs/screenshots/windows/dpi-144
+    echo "Screenshots are in docs/screenshots/windows/"
+fi

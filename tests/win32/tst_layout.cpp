@@ -1,0 +1,438 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
+// How the two windows stand: frames and client sizes, where every control
+// sits and what it says, the status bar, and every fixed text fitting its
+// control, at 96 DPI and again after a move to a monitor at 144 DPI.
+
+#include "Expected.h"
+#include "Resources.h"
+#include "Win32TestSupport.h"
+
+#include <doctest/doctest.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace testing;
+namespace id = ControlId;
+
+namespace {
+
+constexpr UINT dpis[] = {96, 144};
+
+// Moves the window to a monitor of `dpi`, as the window system tells it.
+void MoveToDpi(HWND window, UINT dpi)
+{
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+int Scaled(int pixels, UINT dpi)
+{
+    return MulDiv(pixels, static_cast<int>(dpi), 96);
+}
+
+// Every control the main window names, with its parent group (0: on its tab
+// page), its place in that group at 96 DPI (-1: the control's own choice)
+// and its text.
+struct Placed {
+    int control;
+    int group;
+    int left, top, width, height;
+    std::string_view text;
+};
+constexpr Placed mainControls[] = {
+    {id::cbUUIDType, id::GBUUIDType, 112, 16, 393, -1, "Slave device is using 16 Bit format UUID"},
+    {id::lbUUIDType, id::GBUUIDType, 8, 19, -1, -1, "Chose UUID type:"},
+    {id::edtCharNotify, id::GBUUIDNotify, 8, 16, 497, 20, "FFE1"},
+    {id::lbCharNotify, id::GBUUIDNotify, 8, 48, -1, -1,
+     R"(Please input UUID which included "Notify" property)"},
+    {id::edtCharWrite, id::GBUUIDWrite, 8, 16, 497, 20, "FFE1"},
+    {id::lbCharWrite, id::GBUUIDWrite, 8, 48, -1, -1,
+     R"(Please input UUID which included "Write" or "WriteWithoutResponse" property)"},
+    {id::lbHelp1, id::GBHelp, 8, 24, -1, -1, "1. 16 Bits UUID format is like 'FFF0'"},
+    {id::lbHelp2, id::GBHelp, 8, 40, -1, -1,
+     "2. 128 Bits UUID format is like '0000FFE0-0000-1000-8000-00805F9B34FB'"},
+    {id::lbHelp3, id::GBHelp, 8, 56, -1, -1,
+     "3. Please use LightBlue for iOS to find UUID, android always show as 128 Bits UUID"},
+    {id::lbHelp4, id::GBHelp, 8, 72, -1, -1,
+     "4. If slave device is used one UUID, please keep those two UUID is same"},
+    {id::btnShow, id::GBButton, 344, 11, 155, 25, "Create AT Commands List"},
+    {id::edtiBeaconUUID, id::gbiBeaconUUID, 8, 16, 497, 20, "0000FFF0-0000-1000-8000-00805F9B34FB"},
+    {id::lbiBeaconUUID, id::gbiBeaconUUID, 8, 48, -1, -1,
+     R"(Please input UUID, Should like "0000FFE0-0000-1000-8000-00805F9B34FB")"},
+    {id::edtiBeaconMajor, id::gbiBeaconMajor, 8, 16, 497, 20, "10123"},
+    {id::lbiBeaconMajor, id::gbiBeaconMajor, 8, 48, -1, -1,
+     R"(Please input Major, Should like "04D2" (Hex mode) or "01234" (Decimal mode))"},
+    {id::edtiBeaconMinor, id::gbiBeaconMinor, 8, 16, 497, 20, "10125"},
+    {id::lbiBeaconMinor, id::gbiBeaconMinor, 8, 48, -1, -1,
+     R"(Please input Minor, Should like "04D3" (Hex mode) or "01235" (Decimal mode))"},
+    {id::lbiBeaconHelp1, id::gbiBeaconHelp, 8, 24, -1, -1,
+     "1. Major or Minor is between 1~65535, Hex mode length is 4, Decimal mode is 5."},
+    {id::lbiBeaconHelp2, id::gbiBeaconHelp, 8, 40, -1, -1,
+     "2. If you want to use it in WeChat, Please ask Tencent to get UUID information."},
+    {id::lbiBeaconHelp3, id::gbiBeaconHelp, 8, 56, -1, -1,
+     "3. iBeacon is based on BLE, iBeacon format is 21 Bytes in advertising data."},
+    {id::btniBeacon, id::gbiBeaconHelp, 272, 80, 227, 25, "Create iBeacon AT Commands List"},
+    {id::imgLogo, 0, 112, 134, 32, 32, "Brenvik logo"},
+    {id::lbBuilding, 0, 168, 144, -1, -1, "Building......"},
+};
+
+// The groups of each tab page, docked from the top (heights given), the one
+// in the rest (0) and the one at the bottom (last, when `bottom`).
+struct Docked {
+    int page;
+    int groups[5];
+    int heights[5];
+    std::string_view captions[5];
+};
+constexpr Docked pages[] = {
+    {id::tbStudy,
+     {id::GBUUIDType, id::GBUUIDNotify, id::GBUUIDWrite, id::GBHelp, id::GBButton},
+     {41, 72, 72, 0, 44},
+     {"UUID Type", R"(Characteristic included "Notify" property)",
+      R"(Characteristic included "Write" or "WriteWithoutResponse" property)", "Help information", ""}},
+    {id::tabBeacon,
+     {id::gbiBeaconUUID, id::gbiBeaconMajor, id::gbiBeaconMinor, id::gbiBeaconHelp, 0},
+     {72, 72, 72, 0, 0},
+     {"iBeacon UUID or WeChat UUID", "iBeacon Major or WeChat Major", "iBeacon Minor or WeChat Minor",
+      "Help information", ""}},
+};
+
+LONG_PTR Style(HWND window)
+{
+    return GetWindowLongPtrW(window, GWL_STYLE);
+}
+
+// The work area's centre, and the window's.
+void CheckCentred(HWND window)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    CHECK(std::abs((frame.left + frame.right) - (monitor.rcWork.left + monitor.rcWork.right)) <= 1);
+    CHECK(std::abs((frame.top + frame.bottom) - (monitor.rcWork.top + monitor.rcWork.bottom)) <= 1);
+}
+
+// What the text of a control needs, in the control's own font.
+SIZE Needs(HWND control, std::string_view text)
+{
+    SIZE extent{};
+    const std::wstring wide = win32::Wide(text);
+    if (HDC dc = GetDC(control)) {
+        const HGDIOBJ before
+            = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+        SelectObject(dc, before);
+        ReleaseDC(control, dc);
+    }
+    return extent;
+}
+
+// Where the text of a label ends when drawn in its font with nothing to
+// stop it: its last inked column, plus one.
+int InkWidth(HWND label)
+{
+    const std::wstring text = win32::Wide(Text(label));
+    const SIZE needs = Needs(label, Text(label));
+    const int width = needs.cx * 2;
+    const int height = needs.cy;
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const HGDIOBJ oldFont
+        = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    RECT area{0, 0, width, height};
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    int ink = 0;
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            if (GetPixel(dc, x, y) != RGB(255, 255, 255))
+                ink = x + 1;
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return ink;
+}
+
+} // namespace
+
+TEST_SUITE("layout")
+{
+    TEST_CASE("the main window: frame, client area, centred, first tab")
+    {
+        TfrmMain window;
+        OpenMain main(window);
+        const LONG_PTR style = Style(main.handle);
+        CHECK((style & WS_CAPTION) == WS_CAPTION);
+        CHECK((style & WS_SYSMENU) != 0);
+        CHECK((style & WS_MINIMIZEBOX) != 0);
+        CHECK((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
+        CHECK(Text(main.handle) == "Brenvik Config Assistant V1.02");
+        CHECK(ClientSize(main.handle).cx == 520);
+        CHECK(ClientSize(main.handle).cy == 384);
+        CheckCentred(main.handle);
+        CHECK(TabCtrl_GetCurSel(main[id::MainPage]) == 0);
+        CHECK(IsWindowVisible(main[id::tbStudy]));
+        CHECK_FALSE(IsWindowVisible(main[id::tabBeacon]));
+        CHECK(GetFocus() == main[id::MainPage]);
+    }
+
+    TEST_CASE("tabs, groups and controls stand where they belong, at 96 and at 144 DPI")
+    {
+        for (const UINT dpi : dpis) {
+            CAPTURE(dpi);
+            TfrmMain window;
+            OpenMain main(window);
+            MoveToDpi(main.handle, dpi);
+            CHECK(ClientSize(main.handle).cx == Scaled(520, dpi));
+            CHECK(ClientSize(main.handle).cy == Scaled(384, dpi));
+
+            const HWND tabs = main[id::MainPage];
+            const char *const tabTexts[]
+                = {"Study Function for Master Role", "iBeacon function for Slave Role", "Quorinet&&Zelvane"};
+            REQUIRE(TabCtrl_GetItemCount(tabs) == 3);
+            for (int index = 0; index < 3; ++index) {
+                wchar_t text[64] = {};
+                TCITEMW item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = text;
+                item.cchTextMax = 64;
+                TabCtrl_GetItem(tabs, index, &item);
+                CHECK(win32::Utf8(text) == tabTexts[index]);
+                // The strip holds every tab on one row, without scroll arrows.
+                RECT tab{};
+                TabCtrl_GetItemRect(tabs, index, &tab);
+                CHECK(tab.right <= ClientSize(tabs).cx);
+                CHECK(TabCtrl_GetRowCount(tabs) == 1);
+            }
+
+            for (const Docked &docked : pages) {
+                const HWND page = main[docked.page];
+                const SIZE pageSize = ClientSize(page);
+                int top = 0;
+                for (int i = 0; i < 5 && docked.groups[i] != 0; ++i) {
+                    const HWND group = main[docked.groups[i]];
+                    CAPTURE(docked.captions[i]);
+                    CHECK(Text(group) == docked.captions[i]);
+                    const RECT rect = RectIn(group, page);
+                    CHECK(rect.left == 0);
+                    CHECK(Width(rect) == pageSize.cx);
+                    CHECK(rect.top == top);
+                    if (docked.heights[i] > 0)
+                        CHECK(Height(rect) == Scaled(docked.heights[i], dpi));
+                    top = rect.bottom;
+                }
+                CHECK(top == pageSize.cy);
+            }
+
+            for (const Placed &placed : mainControls) {
+                CAPTURE(placed.text);
+                const HWND control = main[placed.control];
+                REQUIRE(control);
+                CHECK(Text(control) == placed.text);
+                const HWND page = GetParent(control);
+                const RECT origin = placed.group != 0 ? RectIn(main[placed.group], page) : RECT{};
+                const RECT rect = RectIn(control, page);
+                CHECK(rect.left - origin.left == Scaled(placed.left, dpi));
+                CHECK(rect.top - origin.top == Scaled(placed.top, dpi));
+                if (placed.width > 0)
+                    CHECK(Width(rect) == Scaled(placed.width, dpi));
+                if (placed.height > 0 && placed.control != id::cbUUIDType)
+                    CHECK(Height(rect) == Scaled(placed.height, dpi));
+                // Every fixed text fits its control, to the last inked pixel
+                // of a label, and stays inside its group.
+                const SIZE needs = Needs(control, placed.text);
+                if (placed.control == id::btnShow || placed.control == id::btniBeacon)
+                    CHECK(needs.cx + Scaled(8, dpi) <= Width(rect));
+                else if (placed.width < 0) {
+                    CHECK(needs.cx <= Width(rect));
+                    CHECK(InkWidth(control) <= Width(rect));
+                    CHECK(needs.cy <= Height(rect));
+                }
+                if (placed.group != 0)
+                    CHECK(rect.right <= origin.right - Scaled(2, dpi));
+            }
+            // The caption of each group fits beside its frame.
+            for (const Docked &docked : pages)
+                for (int i = 0; i < 5 && docked.groups[i] != 0; ++i) {
+                    const HWND group = main[docked.groups[i]];
+                    CHECK(Needs(group, docked.captions[i]).cx + Scaled(16, dpi) <= ClientSize(group).cx);
+                }
+            // So do the items of the drop-down list.
+            const HWND type = main[id::cbUUIDType];
+            for (const std::string_view item : brenvik::form::UuidTypes)
+                CHECK(Needs(type, item).cx + GetSystemMetricsForDpi(SM_CXVSCROLL, dpi) + Scaled(6, dpi)
+                      <= ClientSize(type).cx);
+            // The label before it ends before it.
+            const HWND typeLabel = main[id::lbUUIDType];
+            CHECK(RectIn(typeLabel, main[id::tbStudy]).left + InkWidth(typeLabel)
+                  < RectIn(type, main[id::tbStudy]).left);
+        }
+    }
+
+    TEST_CASE("the status bar: two panels, the web address centred and read right to left, no size grip")
+    {
+        for (const UINT dpi : dpis) {
+            CAPTURE(dpi);
+            TfrmMain window;
+            OpenMain main(window);
+            MoveToDpi(main.handle, dpi);
+            const HWND bar = main[id::sbTitle];
+            CHECK((Style(bar) & SBARS_SIZEGRIP) == 0);
+            const RECT rect = RectIn(bar, main.handle);
+            CHECK(Height(rect) == Scaled(25, dpi));
+            CHECK(rect.bottom == ClientSize(main.handle).cy);
+            CHECK(Width(rect) == ClientSize(main.handle).cx);
+
+            int edges[3] = {};
+            REQUIRE(SendMessageW(bar, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(edges)) == 2);
+            CHECK(edges[0] == Scaled(160, dpi));
+            CHECK(edges[1] == -1);
+            wchar_t text[64] = {};
+            const auto first
+                = static_cast<DWORD>(SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text)));
+            CHECK(win32::Utf8(text) == "\twww.brenvik.example"); // the tab centres it
+            CHECK((HIWORD(first) & SBT_RTLREADING) != 0);
+            SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
+            CHECK(win32::Utf8(text) == "support@brenvik.example");
+            CHECK(Needs(bar, "www.brenvik.example").cx <= Scaled(160, dpi));
+
+            // The system's font for status text, not the form's.
+            NONCLIENTMETRICSW metrics{};
+            metrics.cbSize = sizeof metrics;
+            SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(bar, WM_GETFONT, 0, 0)), sizeof font, &font);
+            CHECK(std::wstring(font.lfFaceName) == metrics.lfStatusFont.lfFaceName);
+            CHECK(font.lfHeight == metrics.lfStatusFont.lfHeight);
+        }
+    }
+
+    TEST_CASE("the form's font: MS Sans Serif, 12 pixels high, GB2312, scaled")
+    {
+        for (const UINT dpi : dpis) {
+            CAPTURE(dpi);
+            TfrmMain window;
+            OpenMain main(window);
+            MoveToDpi(main.handle, dpi);
+            for (const int control : {id::edtCharNotify, id::GBUUIDType, id::btnShow, id::lbBuilding}) {
+                LOGFONTW font{};
+                GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(main[control], WM_GETFONT, 0, 0)),
+                           sizeof font, &font);
+                CHECK(std::wstring(font.lfFaceName) == L"MS Sans Serif");
+                CHECK(font.lfHeight == -Scaled(12, dpi));
+                CHECK(font.lfCharSet == GB2312_CHARSET);
+            }
+        }
+    }
+
+    TEST_CASE("the fields: lengths, defaults, nothing but the fields, the list and the buttons takes input")
+    {
+        TfrmMain window;
+        OpenMain main(window);
+        const struct {
+            int field;
+            WPARAM limit;
+        } fields[] = {{id::edtCharNotify, 36},
+                      {id::edtCharWrite, 36},
+                      {id::edtiBeaconUUID, 36},
+                      {id::edtiBeaconMajor, 5},
+                      {id::edtiBeaconMinor, 5}};
+        for (const auto &field : fields)
+            CHECK(static_cast<WPARAM>(SendMessageW(main[field.field], EM_GETLIMITTEXT, 0, 0)) == field.limit);
+        CHECK(SendMessageW(main[id::cbUUIDType], CB_GETCOUNT, 0, 0) == 2);
+        CHECK((Style(main[id::cbUUIDType]) & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST);
+        for (const int button : {id::btnShow, id::btniBeacon})
+            CHECK((Style(main[button]) & BS_TYPEMASK) == BS_PUSHBUTTON);
+        CHECK(HIWORD(SendMessageW(main.handle, DM_GETDEFID, 0, 0)) != DC_HASDEFID);
+        for (const int still : {id::lbUUIDType, id::GBHelp, id::imgLogo, id::lbBuilding, id::sbTitle})
+            CHECK((Style(main[still]) & WS_TABSTOP) == 0);
+    }
+
+    TEST_CASE("the icons hold images for 100, 150 and 200 percent")
+    {
+        const struct {
+            int resource;
+            std::vector<int> sizes;
+        } icons[]
+            = {{BRENVIK_ICON_PROGRAM, {16, 24, 32, 48, 64, 256}}, {BRENVIK_ICON_LOGO, {16, 32, 48, 64}}};
+        for (const auto &icon : icons) {
+            CAPTURE(icon.resource);
+            const HMODULE module = GetModuleHandleW(nullptr);
+            const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(icon.resource),
+                                              MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+            REQUIRE(found);
+            // The icon group: a 6-byte header, then 14 bytes per image, the width first (0 for 256).
+            const auto *group = static_cast<const BYTE *>(LockResource(LoadResource(module, found)));
+            const int count = group[4] | group[5] << 8;
+            std::vector<int> sizes;
+            sizes.reserve(static_cast<std::size_t>(count));
+            for (int i = 0; i < count; ++i)
+                sizes.push_back(group[6 + 14 * i] == 0 ? 256 : group[6 + 14 * i]);
+            std::sort(sizes.begin(), sizes.end());
+            CHECK(sizes == icon.sizes);
+        }
+    }
+
+    TEST_CASE("the command list window: frame, client area, centred, the text area and OK")
+    {
+        for (const UINT dpi : dpis) {
+            CAPTURE(dpi);
+            TfrmMain window;
+            OpenMain main(window);
+            TfrmResult frmResult;
+            frmResult.Create(main.handle);
+            const HWND list = frmResult.Handle();
+            MoveToDpi(list, dpi);
+            const LONG_PTR style = Style(list);
+            CHECK((style & WS_SYSMENU) != 0);
+            CHECK((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
+            CHECK(Text(list) == "AT Commands List");
+            CHECK(ClientSize(list).cx == Scaled(467, dpi));
+            CHECK(ClientSize(list).cy == Scaled(424, dpi));
+            if (dpi == 96)
+                CheckCentred(list);
+            // Owned by the window it blocks, so that it stays in front of it.
+            CHECK(GetWindow(list, GW_OWNER) == main.handle);
+
+            const RECT group = RectIn(Control(list, id::GBResult), list);
+            CHECK(group.left == 0);
+            CHECK(group.top == 0);
+            CHECK(Width(group) == Scaled(467, dpi));
+            CHECK(Height(group) == Scaled(385, dpi));
+            CHECK(Text(Control(list, id::GBResult)).empty());
+            const HWND memLog = Control(list, id::memLog);
+            const RECT text = RectIn(memLog, list);
+            CHECK(text.left >= group.left);
+            CHECK(text.right <= group.right);
+            CHECK(text.bottom <= group.bottom);
+            const LONG_PTR memStyle = Style(memLog);
+            CHECK((memStyle & (ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL))
+                  == (ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL));
+            CHECK((memStyle & (WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL)) == 0);
+            CHECK(Text(memLog).empty());
+
+            const HWND ok = Control(list, id::btnOK);
+            const RECT button = RectIn(ok, list);
+            CHECK(button.left == Scaled(176, dpi));
+            CHECK(button.top == Scaled(392, dpi));
+            CHECK(Width(button) == Scaled(75, dpi));
+            CHECK(Height(button) == Scaled(25, dpi));
+            CHECK(Text(ok) == "OK");
+            CHECK((Style(ok) & BS_TYPEMASK) == BS_PUSHBUTTON);
+            CHECK(Needs(ok, "OK").cx < Width(button));
+        }
+    }
+}

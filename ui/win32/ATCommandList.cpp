@@ -1,0 +1,189 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
+#include "ATCommandList.h"
+
+#include "ControlIds.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+using namespace win32;
+namespace form = brenvik::form;
+
+namespace {
+
+constexpr wchar_t className[] = L"BrenvikCommandList";
+constexpr int resultHeight = 385;
+
+// The list is read and copied, never changed: Tab, Enter and Escape go to
+// the window (Tab to OK), as they do in a single-line field, and Ctrl+A
+// selects the whole list.
+LRESULT CALLBACK ListKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    constexpr WPARAM controlA = 1;
+    if (message == WM_GETDLGCODE)
+        return DefSubclassProc(window, message, wParam, lParam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+    if (message == WM_CHAR && wParam == controlA) {
+        SendMessageW(window, EM_SETSEL, 0, -1);
+        return 0;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, ListKeys, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Gives the window back to its owner, however the modal display ends.
+struct OwnerDisabled {
+    HWND owner;
+    explicit OwnerDisabled(HWND window)
+        : owner(window)
+    {
+        EnableWindow(owner, FALSE);
+    }
+    ~OwnerDisabled() { EnableWindow(owner, TRUE); }
+    OwnerDisabled(const OwnerDisabled &) = delete;
+    OwnerDisabled &operator=(const OwnerDisabled &) = delete;
+};
+
+} // namespace
+
+TfrmResult::~TfrmResult()
+{
+    if (frmResult)
+        DestroyWindow(frmResult);
+}
+
+void TfrmResult::Create(HWND ownerWindow)
+{
+    owner = ownerWindow;
+    RegisterFormClass(className, WindowProcedure);
+    // Owned by the window it blocks, so that it can never end up behind it.
+    frmResult = CreateWindowExW(WS_EX_CONTROLPARENT, className, Wide(form::ResultCaption).c_str(),
+                                WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, owner,
+                                nullptr, GetModuleHandleW(nullptr), this);
+    if (!frmResult)
+        ThrowLastError("CreateWindowEx");
+    scale.dpi = GetDpiForWindow(frmResult);
+
+    GBResult = AddControl(frmResult, WC_BUTTONW, "", BS_GROUPBOX, ControlId::GBResult);
+    memLog = AddControl(frmResult, WC_EDITW, "",
+                        WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL,
+                        ControlId::memLog, WS_EX_CLIENTEDGE);
+    SetWindowSubclass(memLog, ListKeys, 0, 0);
+    btnOK = AddControl(frmResult, WC_BUTTONW, form::OkButton, WS_TABSTOP | BS_PUSHBUTTON, ControlId::btnOK);
+    Layout();
+    SizeAndCentre(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight);
+}
+
+void TfrmResult::Layout()
+{
+    font = FormFont(scale);
+    SetFontOfChildren(frmResult, font.get());
+    MoveWindow(GBResult, 0, 0, scale(form::ResultClientWidth), scale(resultHeight), TRUE);
+    // The text fills the group inside its frame.
+    MoveWindow(memLog, scale(2), scale(10), scale(form::ResultClientWidth - 4), scale(resultHeight - 12),
+               TRUE);
+    MoveWindow(btnOK, scale(176), scale(392), scale(75), scale(25), TRUE);
+}
+
+void TfrmResult::AddLine(std::string_view line)
+{
+    std::wstring text = addedLines > 0 ? L"\r\n" : L"";
+    text += Wide(line);
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(memLog));
+    SendMessageW(memLog, EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageW(memLog, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    ++addedLines;
+}
+
+int TfrmResult::ShowModal()
+{
+    const OwnerDisabled blocked(owner);
+    ModalResult = 0;
+    ShowWindow(frmResult, SW_SHOW);
+    if (IsWindowVisible(frmResult) == FALSE)
+        ThrowLastError("ShowWindow");
+    // A list taller than the window opens at its first line.
+    SetFocus(memLog);
+    SendMessageW(memLog, EM_SETSEL, 0, 0);
+    SendMessageW(memLog, EM_SCROLLCARET, 0, 0);
+
+    MSG message;
+    while (ModalResult == 0) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program is ending: leave the loop and let the outer one end too.
+            if (got == 0)
+                PostQuitMessage(static_cast<int>(message.wParam));
+            ModalResult = IDCANCEL;
+            break;
+        }
+        if (IsDialogMessageW(frmResult, &message) == FALSE) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return ModalResult;
+}
+
+void TfrmResult::btnOKClick()
+{
+    ModalResult = IDOK;
+}
+
+LRESULT CALLBACK TfrmResult::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
+    auto *self = reinterpret_cast<TfrmResult *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || self->frmResult != window)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT TfrmResult::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        // OK is neither the default nor the cancel button: Enter and Escape
+        // (IDOK and IDCANCEL from the keyboard) leave the window open.
+        if (LOWORD(wParam) == ControlId::btnOK && HIWORD(wParam) == BN_CLICKED)
+            btnOKClick();
+        return 0;
+    case DM_GETDEFID:
+        return 0;
+    case WM_CLOSE:
+        // The close box and the system menu end the modal display; the
+        // window itself is destroyed by its maker.
+        ModalResult = IDCANCEL;
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        // The read-only list reads as text on the window colour.
+        if (reinterpret_cast<HWND>(lParam) == memLog) {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        break;
+    case WM_ACTIVATE:
+        KeepFocus(frmResult, wParam, focusBeforeDeactivation);
+        return 0;
+    case WM_DPICHANGED:
+        scale.dpi = HIWORD(wParam);
+        Layout();
+        SizeAt(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight,
+               *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case WM_NCDESTROY:
+        frmResult = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(frmResult, message, wParam, lParam);
+}
