@@ -33,7 +33,7 @@ timeout 15 xdotool search --sync --onlyvisible --name "^$list_caption\\\$" >/dev
 ${probe[*]} list
 kill %2 %1
 SESSION
-dbus-run-session -- bash "$work/session.sh" 2> >(grep -v 'Failed to set fd limit' >&2) &
+dbus-run-session -- bash "$work/session.sh" 2> >(grep -vE "$dbus_notes" >&2) &
 program_pid=$!
 wait "$program_pid"
 program_pid=''

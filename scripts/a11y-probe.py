@@ -54,7 +54,8 @@ def main_window(app):
         elif role == pyatspi.ROLE_PUSH_BUTTON and showing(node):
             buttons += 1
             check(node.name, "a button has no name")
-    check(fields == 5 and images == 1, f"found {fields} fields and {images} pictures")
+    check(fields == 5 and images == 1 and buttons > 0,
+          f"found {fields} fields, {images} pictures and {buttons} buttons on show")
     print(f"main window: {fields} fields with name and description, {images} named picture, "
           f"{buttons} named buttons on show")
 

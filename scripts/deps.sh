@@ -1,7 +1,33 @@
 # SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 # SPDX-License-Identifier: MIT
 # Sourced by the other scripts: installs the Debian packages a step needs,
-# skipping those already present.
+# skipping those already present, as root or through sudo.
+
+# need_root COMMAND: sets sudo to what runs COMMAND as root here: nothing
+# for root, sudo for a user who may use it; for anyone else, says what to do
+# and stops.
+need_root() {
+    sudo=()
+    [ "$(id -u)" -eq 0 ] && return 0
+    if command -v sudo >/dev/null 2>&1 && sudo -v; then
+        sudo=(sudo)
+        return 0
+    fi
+    echo "${0##*/} needs root to run '$1': run it as root or as a user with sudo," \
+        "or have root run that command first." >&2
+    exit 1
+}
+
+# quietly COMMAND...: runs COMMAND with its output kept aside, shown only when
+# it fails.
+quietly() {
+    local log status=0
+    log=$(mktemp)
+    "$@" >"$log" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || cat "$log" >&2
+    rm -f "$log"
+    return "$status"
+}
 
 # ensure_packages PACKAGE...
 ensure_packages() {
@@ -18,25 +44,29 @@ ensure_packages() {
         echo "apt-get is not available here: install them with your system's package manager." >&2
         exit 1
     fi
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    need_root "apt-get install ${missing[*]}"
     # apt-get is shared with other jobs on the machine: wait for dpkg's lock
     # rather than fail, and try again while another job updates the lists
     # (apt-get update does not wait for that lock).
     local apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
     echo "Installing: ${missing[*]}"
-    local try output
+    local try log
+    log=$(mktemp)
     for try in $(seq 120); do
-        output=$("${apt[@]}" update -qq 2>&1) && break
-        if [ "$try" -eq 120 ] || ! grep -q 'Could not get lock' <<<"$output"; then
-            echo "$output" >&2
+        "${apt[@]}" update >"$log" 2>&1 && break
+        if [ "$try" -eq 120 ] || ! grep -q 'Could not get lock' "$log"; then
+            cat "$log" >&2
+            rm -f "$log"
             return 1
         fi
         sleep 5
     done
-    "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+    rm -f "$log"
+    quietly "${apt[@]}" install -y --no-install-recommends "${missing[@]}"
 }
 
 # What building the program and its tests needs.
+# Qt's CMake files look for libxkbcommon's headers (for its own private
+# parts) and say so on every configure when they are missing.
 # The text-fit tests run with the installed fonts and with DejaVu alone.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 fonts-dejavu-core)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxkbcommon-dev fonts-liberation2 fonts-dejavu-core)

@@ -43,7 +43,7 @@ hardening-check "$program" || true
 # commands instead, and every other line must say yes.
 hardening-check --nofortify --quiet "$program"
 commands=build/package/compile_commands.json
-units=$(grep -c '"file":' "$commands")
+units=$(grep -c '"file":' "$commands") || { echo "no compile commands in $commands" >&2; exit 1; }
 for flag in -D_FORTIFY_SOURCE=2 -fstack-clash-protection; do
     [ "$(grep -c -- "$flag " "$commands")" -eq "$units" ] \
         || { echo "not every unit of the package build has $flag" >&2; exit 1; }
@@ -58,15 +58,18 @@ desktop-file-validate "$stage"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$stage"/usr/share/metainfo/*.metainfo.xml
 
 echo "== installed with apt-get =="
-apt=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y -qq)
-"${apt[@]}" install "$deb" >/dev/null
-trap '"${apt[@]}" remove brenvik-config-assistant >/dev/null; rm -rf "$stage"' EXIT
+need_root "apt-get install $deb"
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y)
+quietly "${apt[@]}" install "$deb"
+# The program's runtime folder, which a login would give it.
+runtime=$(mktemp -d)
+trap 'quietly "${apt[@]}" remove brenvik-config-assistant; rm -rf "$stage" "$runtime"' EXIT
 
 # Start it as a menu would: the Exec line of the installed desktop entry.
 entry=/usr/share/applications/example.brenvik.ConfigAssistant.desktop
 command=$(sed -n 's/^Exec=//p' "$entry")
 echo "menu entry starts: $command"
-xvfb-run -a bash -c "
+XDG_RUNTIME_DIR=$runtime xvfb-run -a bash -c "
     $command &
     xdotool search --sync --onlyvisible --name 'Brenvik Config Assistant V1.02' >/dev/null
     kill %1

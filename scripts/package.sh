@@ -20,9 +20,11 @@ fail() {
 }
 trap 'fail "a step above failed; no package was made"' ERR
 
-ensure_packages "${BUILD_PACKAGES[@]}" dpkg-dev binutils git \
+# CPack reads the program's type with file(1) and its libraries' packages
+# with dpkg-shlibdeps.
+ensure_packages "${BUILD_PACKAGES[@]}" dpkg-dev binutils file git \
     || fail "the tools the package needs are missing and could not be installed"
-for tool in cmake ninja cpack dpkg-shlibdeps objcopy gzip git; do
+for tool in cmake ninja cpack dpkg-shlibdeps objcopy file gzip git; do
     command -v "$tool" >/dev/null || fail "$tool is missing"
 done
 
@@ -50,7 +52,7 @@ cmake --build --preset package
 # CPack writes into a scratch folder; only a finished .deb is moved into place.
 scratch=$(mktemp -d "$PWD/$build/cpack.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >/dev/null
+quietly cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch"
 built=("$scratch"/*.deb)
 [ ${#built[@]} -eq 1 ] && [ -f "${built[0]}" ] || fail "CPack made no single .deb in $scratch"
 deb=$PWD/$build/$(basename "${built[0]}")

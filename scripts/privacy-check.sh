@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 source scripts/desktop.sh
-ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" strace dbus-daemon dbus-bin
+ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" strace procps dbus-daemon dbus-bin
 
 build=${1:-build/dev}
 if [ ! -x "$build/brenvik-config-assistant" ]; then
@@ -31,7 +31,7 @@ strace -f -qq -o "$work/trace" -e trace=%file,%network,%process "$program" &
 echo "\$DBUS_SESSION_BUS_ADDRESS" >"$work/bus"
 wait
 SESSION
-dbus-run-session -- bash "$work/session.sh" &
+dbus-run-session -- bash "$work/session.sh" 2> >(grep -vE "$dbus_notes" >&2) &
 program_pid=$!
 
 seen() { # seen TITLE: waits for a window with that title to be shown
@@ -60,6 +60,12 @@ sleep 0.5
 trace="$work/trace"
 bus_path=$(sed -n 's/^unix:path=\([^,]*\).*/\1/p' "$work/bus")
 display_socket="/tmp/.X11-unix/X${DISPLAY#:}"
+# A trace that does not show the program starting and reaching its display
+# watched nothing.
+if ! grep -qF "execve(\"$program\"" "$trace" 2>/dev/null || ! grep -qF "$display_socket" "$trace"; then
+    echo "FAILED: strace did not see the program start and reach the display; nothing was checked" >&2
+    exit 1
+fi
 
 echo "strace saw $(grep -c . "$trace") calls to files, sockets and processes."
 # Files opened for writing, and calls that create, change or remove files.

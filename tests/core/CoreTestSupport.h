@@ -4,7 +4,8 @@
 #pragma once
 
 // Shared pieces of the core test suites: byte strings for test tables,
-// readable failure output, and checks on a generator's outcome.
+// readable failure output, and checks on a generator's outcome. They are
+// compiled once (CoreTestSupport.cpp), so that every suite runs the same code.
 
 #include "CommandList.h"
 #include "FieldRules.h"
@@ -27,29 +28,9 @@ Q_DECLARE_METATYPE(brenvik::FieldKind)
 namespace brenvik {
 
 // QCOMPARE names focus targets after the window's controls.
-inline char *toString(const FocusField &focus)
-{
-    switch (focus) {
-    case FocusField::none:
-        return qstrdup("none");
-    case FocusField::edtCharNotify:
-        return qstrdup("edtCharNotify");
-    case FocusField::edtCharWrite:
-        return qstrdup("edtCharWrite");
-    case FocusField::edtiBeaconUUID:
-        return qstrdup("edtiBeaconUUID");
-    case FocusField::edtiBeaconMajor:
-        return qstrdup("edtiBeaconMajor");
-    case FocusField::edtiBeaconMinor:
-        return qstrdup("edtiBeaconMinor");
-    }
-    return qstrdup("(unknown FocusField)");
-}
+char *toString(const FocusField &focus);
 
-inline char *toString(const FieldKind &kind)
-{
-    return qstrdup(kind == FieldKind::uuid ? "uuid" : "value");
-}
+char *toString(const FieldKind &kind);
 
 } // namespace brenvik
 
@@ -57,93 +38,26 @@ namespace brenvik::testing {
 
 // Table cells hold QByteArray so that embedded NUL bytes survive; build them
 // from string_view literals ("A\0B"sv) to keep the NULs.
-inline QByteArray Bytes(std::string_view text)
-{
-    return {text.data(), static_cast<qsizetype>(text.size())};
-}
+QByteArray Bytes(std::string_view text);
 
 // The bytes of a table cell exactly as the core receives them.
-inline std::string_view View(const QByteArray &bytes)
-{
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
+std::string_view View(const QByteArray &bytes);
 
 // A text in quotes with every byte outside printable ASCII written as \xNN,
 // so that spaces, NULs and high bytes show in failure messages.
-inline QByteArray Quoted(std::string_view text)
-{
-    QByteArray out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 32 && byte < 127 && c != '\\' && c != '"')
-            out += c;
-        else
-            out += "\\x" + QByteArray::number(byte, 16).rightJustified(2, '0');
-    }
-    return out + "\"";
-}
+QByteArray Quoted(std::string_view text);
 
-inline QByteArray Describe(const ListOutcome &outcome)
-{
-    if (const auto *rejection = std::get_if<InputRejection>(&outcome)) {
-        const std::unique_ptr<char[]> focus(toString(rejection->focus));
-        return "rejection " + Quoted(rejection->message) + " focusing " + QByteArray(focus.get());
-    }
-    const auto &list = std::get<CommandList>(outcome);
-    QByteArray out = "list of " + QByteArray::number(static_cast<qsizetype>(list.size())) + " lines";
-    if (list.size() > 7)
-        out += ", line 8 " + Quoted(list[7]);
-    return out;
-}
+QByteArray Describe(const ListOutcome &outcome);
 
 // Fails the running test unless `outcome` is the rejection with exactly this
 // message and focus. The message must also be one of the fixed texts.
-inline void VerifyRejection(const ListOutcome &outcome, const QByteArray &message, FocusField focus)
-{
-    const auto *rejection = std::get_if<InputRejection>(&outcome);
-    QVERIFY2(rejection != nullptr, ("expected a rejection, got a " + Describe(outcome)).constData());
-    QCOMPARE(Quoted(rejection->message), Quoted(View(message)));
-    QCOMPARE(rejection->focus, focus);
-    QVERIFY2(std::find(texts::allMessages.begin(), texts::allMessages.end(), rejection->message)
-                 != texts::allMessages.end(),
-             "the message is not one of the fixed texts");
-}
+void VerifyRejection(const ListOutcome &outcome, const QByteArray &message, FocusField focus);
 
 // Fails the running test unless `outcome` is a list equal to `expected`, line
 // by line; reports the first differing line by its 1-based number.
-inline void VerifyList(const ListOutcome &outcome, const QByteArrayList &expected)
-{
-    const auto *list = std::get_if<CommandList>(&outcome);
-    QVERIFY2(list != nullptr, ("expected a list, got a " + Describe(outcome)).constData());
-    const auto actualCount = static_cast<qsizetype>(list->size());
-    const qsizetype common = std::min(actualCount, expected.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        const std::string &line = (*list)[static_cast<std::size_t>(i)];
-        if (View(expected[i]) != line) {
-            QFAIL(("line " + QByteArray::number(i + 1) + " is " + Quoted(line) + ", expected "
-                   + Quoted(View(expected[i])))
-                      .constData());
-        }
-    }
-    if (actualCount != expected.size()) {
-        const QByteArray extra
-            = actualCount > common ? "; first extra line " + Quoted((*list)[static_cast<std::size_t>(common)])
-                                   : "; first missing line " + Quoted(View(expected[common]));
-        QFAIL(("the list has " + QByteArray::number(actualCount) + " lines, expected "
-               + QByteArray::number(expected.size()) + extra)
-                  .constData());
-    }
-}
+void VerifyList(const ListOutcome &outcome, const QByteArrayList &expected);
 
 // The lines of a generated list, or no lines at all for a rejection.
-inline QByteArrayList LinesOf(const ListOutcome &outcome)
-{
-    QByteArrayList lines;
-    if (const auto *list = std::get_if<CommandList>(&outcome)) {
-        for (const std::string &line : *list)
-            lines.append(Bytes(line));
-    }
-    return lines;
-}
+QByteArrayList LinesOf(const ListOutcome &outcome);
 
 } // namespace brenvik::testing
