@@ -82,7 +82,7 @@ LRESULT CALLBACK PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/, int nShowCmd)
 {
     const double mainMs = startup_bench::SinceCreation();
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES};
@@ -91,10 +91,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = MainProcedure;
-    windowClass.hInstance = instance;
+    windowClass.hInstance = hInstance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(BRENVIK_ICON_PROGRAM));
+    windowClass.hIcon = LoadIconW(hInstance, MAKEINTRESOURCEW(BRENVIK_ICON_PROGRAM));
     windowClass.lpszClassName = L"BareWindow";
     RegisterClassExW(&windowClass);
     windowClass.lpfnWndProc = PageProcedure;
@@ -104,7 +104,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 
     HWND window = CreateWindowExW(0, L"BareWindow", Wide(form::MainCaption).c_str(),
                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                                  0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+                                  0, 0, 0, 0, nullptr, nullptr, hInstance, nullptr);
     dpi = GetDpiForWindow(window);
     const int width = form::MainClientWidth;
     const int height = form::MainClientHeight;
@@ -130,7 +130,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     for (int i = 0; i < 3; ++i)
         pages.push_back(CreateWindowExW(WS_EX_CONTROLPARENT, L"BareTabPage", L"", WS_CHILD | WS_CLIPSIBLINGS,
                                         area.left, area.top, area.right - area.left, area.bottom - area.top,
-                                        window, nullptr, instance, nullptr));
+                                        window, nullptr, hInstance, nullptr));
     // In 96 DPI pixels from here on.
     const int pageWidth = MulDiv(area.right - area.left, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
     const int pageHeight = MulDiv(area.bottom - area.top, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
@@ -172,8 +172,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 
     HWND about = pages[2];
     HWND logo = Add(about, WC_STATICW, form::LogoName, SS_ICON, 112, 134, 32, 32);
-    const auto logoIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(BRENVIK_ICON_LOGO), IMAGE_ICON, S(32), S(32), LR_DEFAULTCOLOR));
+    const auto logoIcon = static_cast<HICON>(LoadImageW(hInstance, MAKEINTRESOURCEW(BRENVIK_ICON_LOGO),
+                                                        IMAGE_ICON, S(32), S(32), LR_DEFAULTCOLOR));
     SendMessageW(logo, STM_SETICON, reinterpret_cast<WPARAM>(logoIcon), 0);
     Add(about, WC_STATICW, form::Building, SS_LEFT | SS_NOPREFIX, 168, 144, 80, 14);
 
@@ -210,10 +210,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
                  SWP_NOZORDER | SWP_NOACTIVATE);
 
     const startup_bench::FirstPaintWatch watch(window, mainMs);
-    ShowWindow(window, showCommand);
+    ShowWindow(window, nShowCmd);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0)
-        if (!IsDialogMessageW(window, &message)) {
+        if (IsDialogMessageW(window, &message) == FALSE) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -13,7 +13,7 @@
 
 #include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE /*hInstance*/, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/, int nShowCmd)
 {
     const double mainMs = startup_bench::SinceCreation();
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES};
@@ -21,5 +21,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
     TfrmMain frmMain;
     frmMain.Create();
     const startup_bench::FirstPaintWatch watch(frmMain.Handle(), mainMs);
-    return frmMain.Run(showCommand);
+    return frmMain.Run(nShowCmd);
 }

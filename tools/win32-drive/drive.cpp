@@ -60,7 +60,7 @@ HWND VisibleWindow(const wchar_t *className)
 {
     for (HWND window = FindWindowExW(nullptr, nullptr, className, nullptr); window;
          window = FindWindowExW(nullptr, window, className, nullptr))
-        if (IsWindowVisible(window))
+        if (IsWindowVisible(window) != FALSE)
             return window;
     return nullptr;
 }
@@ -71,7 +71,8 @@ HWND WaitWindow(const wchar_t *className)
     for (DWORD waited = 0; waited < timeoutMs; waited += stepMs) {
         HWND window = VisibleWindow(className);
         DWORD_PTR result = 0;
-        if (window && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result))
+        if (window != nullptr
+            && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0)
             return window;
         Sleep(stepMs);
     }
