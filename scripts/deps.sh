@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 # SPDX-License-Identifier: MIT
 # Sourced by the other scripts: installs the Debian packages a step needs,
-# skipping those already present, as root or through sudo.
+# skipping those already present, as root or through sudo; and the time
+# stamp of a release file.
 
 # need_root COMMAND: sets sudo to what runs COMMAND as root here: nothing
 # for root, sudo for a user who may use it; for anyone else, says what to do
@@ -70,3 +71,16 @@ ensure_packages() {
 # parts) and say so on every configure when they are missing.
 # The text-fit tests run with the installed fonts and with DejaVu alone.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxkbcommon-dev fonts-liberation2 fonts-dejavu-core)
+
+# use_source_date_epoch: exports SOURCE_DATE_EPOCH, the time every time
+# stamp in a release file takes: as set by the caller, or else the last
+# commit's time. Calls the script's fail() when neither can be had.
+use_source_date_epoch() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) \
+            || fail "this is no git checkout: set SOURCE_DATE_EPOCH to the release's time (seconds since 1970)"
+    fi
+    [[ $SOURCE_DATE_EPOCH =~ ^[0-9]+$ ]] \
+        || fail "SOURCE_DATE_EPOCH must be seconds since 1970, not '$SOURCE_DATE_EPOCH'"
+    export SOURCE_DATE_EPOCH
+}

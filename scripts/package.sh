@@ -28,12 +28,7 @@ for tool in cmake ninja cpack dpkg-shlibdeps objcopy file gzip git; do
     command -v "$tool" >/dev/null || fail "$tool is missing"
 done
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) \
-        || fail "this is no git checkout: set SOURCE_DATE_EPOCH to the release's time (seconds since 1970)"
-fi
-[[ $SOURCE_DATE_EPOCH =~ ^[0-9]+$ ]] || fail "SOURCE_DATE_EPOCH must be seconds since 1970, not '$SOURCE_DATE_EPOCH'"
-export SOURCE_DATE_EPOCH
+use_source_date_epoch
 
 # The modes of the files CPack writes follow the umask: Debian's usual ones.
 umask 0022
