@@ -7,7 +7,7 @@
 # user without sudo must be told what to do, and a user with sudo must get
 # through (both with scripts/licence-check.sh, which installs little).
 #
-#   scripts/fresh-debian-check.sh [SCRIPT...]   (default: test.sh package.sh lint.sh)
+#   scripts/fresh-debian-check.sh [SCRIPT...]   (default: test.sh package.sh lint.sh test-windows.sh)
 #
 # Needs root (debootstrap, chroot, mount). The minimal root is made once from
 # the mirror apt uses here for bookworm (BRENVIK_MIRROR overrides it) and
@@ -26,7 +26,7 @@ fail() {
 ensure_packages debootstrap git
 
 scripts=("$@")
-[ ${#scripts[@]} -gt 0 ] || scripts=(test.sh package.sh lint.sh)
+[ ${#scripts[@]} -gt 0 ] || scripts=(test.sh package.sh lint.sh test-windows.sh)
 for script in "${scripts[@]}"; do
     [ -x "scripts/$script" ] || fail "there is no scripts/$script"
 done
