@@ -58,7 +58,7 @@ TfrmResult::~TfrmResult()
 void TfrmResult::Create(HWND ownerWindow)
 {
     owner = ownerWindow;
-    RegisterFormClass(className, WindowProcedure);
+    RegisterFormClass(className, WindowProcedure, ClassIcon::program);
     // Owned by the window it blocks, so that it can never end up behind it.
     frmResult = CreateWindowExW(WS_EX_CONTROLPARENT, className, Wide(form::ResultCaption).c_str(),
                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, owner,
@@ -81,7 +81,6 @@ void TfrmResult::Layout()
 {
     font = FormFont(scale);
     SetFontOfChildren(frmResult, font.get());
-    icons.Apply(frmResult, scale);
     MoveWindow(GBResult, 0, 0, scale(form::ResultClientWidth), scale(resultHeight), TRUE);
     // The text fills the group inside its frame.
     MoveWindow(memLog, scale(2), scale(10), scale(form::ResultClientWidth - 4), scale(resultHeight - 12),
@@ -173,6 +172,7 @@ LRESULT TfrmResult::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         scale.dpi = HIWORD(wParam);
         Layout();
+        icons.Apply(frmResult, scale);
         SizeAt(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight,
                *reinterpret_cast<const RECT *>(lParam));
         return 0;

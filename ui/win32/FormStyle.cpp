@@ -22,17 +22,23 @@ void ThrowLastError(const char *what)
 
 namespace {
 
-// The character set of the face that `font` resolves to.
-BYTE ResolvedCharSet(HFONT font)
+// Whether the system has any face with the GB2312 character set.
+bool HasGb2312Face()
 {
-    TEXTMETRICW metrics{};
+    LOGFONTW wanted{};
+    wanted.lfCharSet = GB2312_CHARSET;
+    bool found = false;
     if (const HDC dc = CreateCompatibleDC(nullptr)) {
-        const HGDIOBJ before = SelectObject(dc, font);
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, before);
+        EnumFontFamiliesExW(
+            dc, &wanted,
+            [](const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found) {
+                *reinterpret_cast<bool *>(found) = true;
+                return 0; // one is enough
+            },
+            reinterpret_cast<LPARAM>(&found), 0);
         DeleteDC(dc);
     }
-    return metrics.tmCharSet;
+    return found;
 }
 
 } // namespace
@@ -42,19 +48,15 @@ UniqueFont FormFont(Scale scale)
     LOGFONTW font{};
     font.lfHeight = -scale(FontPixelHeight);
     font.lfWeight = FW_NORMAL;
-    font.lfCharSet = GB2312_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     const std::wstring face = Wide(FontFace);
     face.copy(font.lfFaceName, LF_FACESIZE - 1);
-    UniqueFont chosen(CreateFontIndirectW(&font));
     // Where no face has that character set, the system would take any face
     // it likes (Wine takes the first sans face the Linux system offers, often
     // too wide for the form): then the face named is what counts.
-    if (chosen && ResolvedCharSet(chosen.get()) != GB2312_CHARSET) {
-        font.lfCharSet = DEFAULT_CHARSET;
-        chosen.reset(CreateFontIndirectW(&font));
-    }
-    return chosen;
+    static const bool gb2312 = HasGb2312Face();
+    font.lfCharSet = gb2312 ? GB2312_CHARSET : DEFAULT_CHARSET;
+    return UniqueFont(CreateFontIndirectW(&font));
 }
 
 UniqueFont StatusFont(Scale scale)
@@ -221,7 +223,7 @@ void KeepFocus(HWND window, WPARAM activation, HWND &focusBeforeDeactivation)
     }
 }
 
-void RegisterFormClass(const wchar_t *name, WNDPROC procedure)
+void RegisterFormClass(const wchar_t *name, WNDPROC procedure, ClassIcon icon)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -230,6 +232,16 @@ void RegisterFormClass(const wchar_t *name, WNDPROC procedure)
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = name;
+    if (icon == ClassIcon::program) {
+        // Kept by the class for the life of the process.
+        const auto load = [&](int metric) {
+            return static_cast<HICON>(
+                LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(BRENVIK_ICON_PROGRAM), IMAGE_ICON,
+                           GetSystemMetrics(metric), GetSystemMetrics(metric), LR_SHARED));
+        };
+        windowClass.hIcon = load(SM_CXICON);
+        windowClass.hIconSm = load(SM_CXSMICON);
+    }
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         ThrowLastError("RegisterClassEx");
 }

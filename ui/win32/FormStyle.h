@@ -50,7 +50,7 @@ using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 [[nodiscard]] UniqueIcon LoadIconAt(int resource, int size);
 
 // The program's icon on a window, in the sizes its title bar and the
-// taskbar ask for at the window's DPI.
+// taskbar ask for at the window's DPI, once that differs from the system's.
 class WindowIcons
 {
 public:
@@ -107,6 +107,9 @@ template<typename Form>
 
 // Registers one of the program's window classes; a class that is already
 // registered (by an earlier window of the same kind) is fine.
-void RegisterFormClass(const wchar_t *name, WNDPROC procedure);
+// Top-level windows carry the program's icon from their class, in the
+// sizes of the system's DPI.
+enum class ClassIcon { none, program };
+void RegisterFormClass(const wchar_t *name, WNDPROC procedure, ClassIcon icon = ClassIcon::none);
 
 } // namespace win32

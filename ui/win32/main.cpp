@@ -39,7 +39,7 @@ TfrmMain::~TfrmMain()
 void TfrmMain::Create()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterFormClass(mainClassName, WindowProcedure);
+    RegisterFormClass(mainClassName, WindowProcedure, ClassIcon::program);
     RegisterFormClass(pageClassName, PageProcedure);
 
     // A single fixed border, the system menu and the minimise button.
@@ -306,10 +306,8 @@ void TfrmMain::Layout()
     SelectObject(measure, oldFont);
     DeleteDC(measure);
 
-    // The logo (read when the about tab is first drawn) and the icons in the
-    // sizes this DPI asks for.
+    // The logo is read in its size for this DPI when it is next drawn.
     logo.reset();
-    icons.Apply(frmMain, scale);
     InvalidateRect(frmMain, nullptr, TRUE);
 }
 
@@ -513,6 +511,7 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         scale.dpi = HIWORD(wParam);
         Layout();
+        icons.Apply(frmMain, scale);
         SizeAt(frmMain, scale, form::MainClientWidth, form::MainClientHeight,
                *reinterpret_cast<const RECT *>(lParam));
         return 0;
