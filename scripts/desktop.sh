@@ -3,8 +3,8 @@
 # Sourced by the scripts that drive the real program: a virtual desktop of
 # its own, as a user's login gives it, on X11 (Xvfb and the window manager
 # openbox as Debian configures it) or on Wayland (the compositor weston,
-# shown in an Xvfb screen), and the helpers that type into it and take its
-# picture.
+# shown in an Xvfb screen), the helpers that type into it and take its
+# picture, and the interleaved runs and medians of the start-up benchmarks.
 
 # What start_desktop needs; start_wayland_desktop also needs WAYLAND_PACKAGES.
 DESKTOP_PACKAGES=(xvfb x11-utils xdotool openbox)
@@ -156,4 +156,29 @@ grab() {
         previous=$current
         sleep 0.15
     done
+}
+
+# For the start-up benchmarks, which define run_once NAME PROGRAM:
+# run_interleaved RUNS BARE PROGRAM runs each once to warm up ("warmup"),
+# then RUNS times as "bare" and "program", alternating which goes first so
+# that neither always follows the other.
+run_interleaved() {
+    local runs=$1 bare=$2 program=$3 run
+    run_once warmup "$bare"
+    run_once warmup "$program"
+    for run in $(seq "$runs"); do
+        if [ $((run % 2)) -eq 1 ]; then
+            run_once bare "$bare"
+            run_once program "$program"
+        else
+            run_once program "$program"
+            run_once bare "$bare"
+        fi
+    done
+}
+median() { # median FILE
+    sort -g "$1" | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+range() { # range FILE: "min-max"
+    sort -g "$1" | awk 'NR == 1 { min = $1 } { max = $1 } END { printf "%s-%s", min, max }'
 }

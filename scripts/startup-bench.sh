@@ -63,26 +63,9 @@ run_once() { # run_once NAME EXE: one start; appends its figures to $work/NAME.*
     sed -E 's/.*cpu_ms=([0-9.]+).*/\1/' <<<"$line" >>"$work/$name.cpu"
     awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt" >>"$work/$name.rss"
 }
-median() { # median FILE
-    sort -g "$1" | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-range() { # range FILE: "min-max"
-    sort -g "$1" | awk 'NR == 1 { min = $1 } { max = $1 } END { printf "%s-%s", min, max }'
-}
 
 echo "Display $DISPLAY, $runs start-ups each (after one warm-up each), interleaved..."
-run_once warmup "$bare"
-run_once warmup "$program"
-for run in $(seq "$runs"); do
-    # Alternate which goes first, so that neither always follows the other.
-    if [ $((run % 2)) -eq 1 ]; then
-        run_once bare "$bare"
-        run_once program "$program"
-    else
-        run_once program "$program"
-        run_once bare "$bare"
-    fi
-done
+run_interleaved "$runs" "$bare" "$program"
 
 bare_paint=$(median "$work/bare.paint")
 program_paint=$(median "$work/program.paint")

@@ -86,9 +86,7 @@ run_at() {
     mkdir -p "$work/$dpi"
     start_xvfb "$work/$dpi" "$screen"
     new_wine_prefix "$work/$dpi/wine" x11 "$dpi"
-    # Wine's virtual desktop fills the screen and draws the frames.
-    wine_reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
-    wine_reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen"
+    wine_virtual_desktop "$screen"
     echo "Virtual display $DISPLAY, ${screen}, $dpi DPI"
 
     "$wine64" "$program" >"$work/$dpi/program.log" 2>&1 &

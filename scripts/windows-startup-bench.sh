@@ -43,8 +43,7 @@ x86_64-w64-mingw32-strip -o "$bare" build/windows/bench/startup-win32/bench-win3
 x86_64-w64-mingw32-strip -o "$program" build/windows/bench/startup-win32/bench-win32-program-window.exe
 start_xvfb "$work" 1024x768
 new_wine_prefix "$work/wine" x11 96
-wine_reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
-wine_reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768
+wine_virtual_desktop 1024x768
 # Once the server that wrote the registry has ended, one that stays.
 wineserver -w
 wineserver -p
@@ -70,26 +69,9 @@ run_once() { # run_once NAME EXE: one start; appends its figures to $work/NAME.*
         -v c="$(tail -n 1 "$work/$name.made")" -v own="$work/$name.own" -v make="$work/$name.make" \
         -v show="$work/$name.show" 'BEGIN { print p - m >>own; print c - m >>make; print p - c >>show }'
 }
-median() { # median FILE
-    sort -g "$1" | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-range() { # range FILE: "min-max"
-    sort -g "$1" | awk 'NR == 1 { min = $1 } { max = $1 } END { printf "%s-%s", min, max }'
-}
 
 echo "Display $DISPLAY (Wine's X11 driver, virtual desktop), $runs start-ups each (after one warm-up each), interleaved..."
-run_once warmup "$bare"
-run_once warmup "$program"
-for run in $(seq "$runs"); do
-    # Alternate which goes first, so that neither always follows the other.
-    if [ $((run % 2)) -eq 1 ]; then
-        run_once bare "$bare"
-        run_once program "$program"
-    else
-        run_once program "$program"
-        run_once bare "$bare"
-    fi
-done
+run_interleaved "$runs" "$bare" "$program"
 
 echo
 echo "Start-up, process creation to first paint of the main window (median; min-max in ms):"

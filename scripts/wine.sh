@@ -38,6 +38,13 @@ use_wine_prefix() {
     export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 }
 
+# wine_virtual_desktop WIDTHxHEIGHT: Wine's own desktop of that size, which
+# fills the X screen and draws the windows' frames.
+wine_virtual_desktop() {
+    wine_reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
+    wine_reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1"
+}
+
 # wine_reg ARGS...: the registry tool of the prefix, quietly.
 wine_reg() {
     "$wine64" reg "$@" /f >/dev/null 2>&1

@@ -11,21 +11,7 @@ namespace testing {
 
 HWND Control(HWND window, int id)
 {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) {
-            auto *search = reinterpret_cast<Search *>(data);
-            if (GetDlgCtrlID(child) != search->id)
-                return TRUE;
-            search->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return ControlId::Find(window, id);
 }
 
 std::string Text(HWND window)

@@ -84,22 +84,8 @@ HWND Control(HWND window, std::wstring_view name)
 {
     for (const NamedControl &control : controls)
         if (control.name == name) {
-            struct Search {
-                int id;
-                HWND found;
-            } search{control.id, nullptr};
-            EnumChildWindows(
-                window,
-                [](HWND child, LPARAM data) {
-                    auto *search = reinterpret_cast<Search *>(data);
-                    if (GetDlgCtrlID(child) != search->id)
-                        return TRUE;
-                    search->found = child;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            if (search.found)
-                return search.found;
+            if (HWND found = ControlId::Find(window, control.id))
+                return found;
             break;
         }
     std::fwprintf(stderr, L"No control %ls\n", std::wstring(name).c_str());

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <windows.h>
+
 // The control ID of every control, named after the member that holds its
 // window. IDOK (1) and IDCANCEL (2) are left free: Enter and Escape send
 // those, and no control must answer them.
@@ -52,4 +54,27 @@ enum : int {
     memLog,
     btnOK,
 };
+} // namespace ControlId
+
+namespace ControlId {
+// The control with this ID anywhere in `window`, for the tools that drive
+// the windows from outside; nullptr when there is none.
+inline HWND Find(HWND window, int id)
+{
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) {
+            auto *search = reinterpret_cast<Search *>(data);
+            if (GetDlgCtrlID(child) != search->id)
+                return TRUE;
+            search->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 } // namespace ControlId

@@ -31,8 +31,8 @@ bool HasGb2312Face()
     if (const HDC dc = CreateCompatibleDC(nullptr)) {
         EnumFontFamiliesExW(
             dc, &wanted,
-            [](const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found) {
-                *reinterpret_cast<bool *>(found) = true;
+            [](const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM data) {
+                *reinterpret_cast<bool *>(data) = true;
                 return 0; // one is enough
             },
             reinterpret_cast<LPARAM>(&found), 0);
