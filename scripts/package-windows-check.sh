@@ -145,14 +145,14 @@ WINEDEBUG=err+all fresh "$windows_folder\\brenvik-config-assistant.exe" 2>"$scra
 started=$!
 sleep 3
 kill -0 "$started" 2>/dev/null || { cat "$scratch/program.log"; fail "the installed program did not keep running"; }
-title=$("$wine64" "$scratch/probe.exe" BrenvikConfigAssistant | tr -d '\r') \
+title=$("$wine64" "$scratch/probe.exe" TfrmMain | tr -d '\r') \
     || { cat "$scratch/program.log"; fail "the installed program shows no main window"; }
 echo "the installed program runs: \"$title\""
 status=0
 "$wine64" "$installer" /S || status=$?
 [ "$status" -eq 2 ] || fail "the installer did not refuse to run while the program runs (exit $status)"
 echo "the installer refuses while the program runs (exit 2)"
-"$wine64" "$scratch/probe.exe" BrenvikConfigAssistant close >/dev/null
+"$wine64" "$scratch/probe.exe" TfrmMain close >/dev/null
 wait "$started" || fail "the program did not end cleanly when closed"
 
 fresh "$installer" /S || fail "the installer failed over the same version"

@@ -42,8 +42,8 @@ program=$(realpath build/windows/brenvik-config-assistant.exe)
 drive_exe=$(realpath build/windows/tools/win32-drive/win32-drive.exe)
 
 # The windows, by their classes.
-main_class=BrenvikConfigAssistant
-list_class=BrenvikCommandList
+main_class=TfrmMain
+list_class=TfrmResult
 message_class='#32770'
 
 open_session

@@ -29,6 +29,48 @@ new_wine_prefix() {
     wineserver -w
 }
 
+# The extra faces a font setup takes from Debian's packages: downloaded and
+# unpacked into a cache of this project's own, never installed.
+font_cache=${XDG_CACHE_HOME:-$HOME/.cache}/brenvik-config-assistant/fonts
+
+# use_font_setup DIR [PACKAGE...]: makes DIR hold the faces of the PACKAGEs
+# (none: Wine's own faces only, which new_wine_prefix copies into the
+# prefix) and exports FONTCONFIG_FILE, a configuration that lists DIR and
+# nothing else, so that Wine sees no face the machine happens to have.
+use_font_setup() {
+    local dir=$1 package unpacked
+    shift
+    rm -rf "$dir"
+    mkdir -p "$dir/faces"
+    for package in "$@"; do
+        unpacked=$font_cache/$package
+        if [ ! -d "$unpacked" ]; then
+            mkdir -p "$font_cache/download"
+            # apt-get download needs the package lists, which a machine may lack.
+            (cd "$font_cache/download" && apt-get download "$package" >/dev/null 2>&1) || {
+                need_root "apt-get update"
+                quietly "${sudo[@]}" apt-get update
+                (cd "$font_cache/download" && quietly apt-get download "$package")
+            }
+            rm -rf "$unpacked.partial"
+            dpkg -x "$font_cache/download/${package}"_*.deb "$unpacked.partial"
+            rm -f "$font_cache/download/${package}"_*.deb
+            mv "$unpacked.partial" "$unpacked"
+        fi
+        find -L "$unpacked" -type f \( -name '*.ttf' -o -name '*.ttc' -o -name '*.otf' \) \
+            -exec cp -L {} "$dir/faces/" \;
+    done
+    cat >"$dir/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>$dir/faces</dir>
+  <cachedir>$dir/cache</cachedir>
+</fontconfig>
+EOF
+    export FONTCONFIG_FILE=$dir/fonts.conf
+}
+
 # use_wine_prefix DIR: exports WINEPREFIX and the settings every Wine
 # command here uses, for a prefix made by new_wine_prefix.
 use_wine_prefix() {

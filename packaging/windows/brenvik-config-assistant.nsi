@@ -69,7 +69,7 @@ UninstPage instfiles
 ; A running program's file cannot be replaced or removed: ask for it to be
 ; closed first; in silent mode, stop with exit code 2.
 !macro REFUSE_WHILE_RUNNING
-    FindWindow $0 "BrenvikConfigAssistant" ; the main window's class
+    FindWindow $0 "TfrmMain" ; the main window's class
     ${If} $0 <> 0
         MessageBox MB_OK|MB_ICONSTOP "Please close ${NAME} first, then try again." /SD IDOK
         Abort

@@ -96,7 +96,7 @@ void CheckList(OpenMain &main, int button, const std::vector<std::string> &expec
     CHECK(seen.owner == main.handle);
     CHECK_FALSE(seen.ownerEnabled);
     CHECK(seen.focus == id::memLog);
-    CHECK(FindWindowW(L"BrenvikCommandList", nullptr) == nullptr);
+    CHECK(FindWindowW(L"TfrmResult", nullptr) == nullptr);
     CHECK(IsWindowEnabled(main.handle));
     CHECK(main.UserState() == before);
     CHECK(GetFocus() == main[button]);
@@ -376,7 +376,7 @@ TEST_SUITE("clicks")
             CHECK(error.text.find("The command list could not be shown: ") == 0);
             CHECK(error.text.find(fault.reason) != std::string::npos);
             CHECK(error.icon == LoadIconW(nullptr, MAKEINTRESOURCEW(32513))); // IDI_ERROR
-            CHECK(FindWindowW(L"BrenvikCommandList", nullptr) == nullptr);
+            CHECK(FindWindowW(L"TfrmResult", nullptr) == nullptr);
             CHECK(IsWindowEnabled(main.handle));
             // ...and the next click works.
             SetText(main[id::edtiBeaconUUID], "");
@@ -462,7 +462,7 @@ TEST_SUITE("abuse")
             const std::vector<std::string> before = main.UserState();
             const bool beacon = field >= id::tabBeacon;
             ModalWatcher watcher(main.handle, [&](HWND modal) {
-                if (ClassName(modal) == "BrenvikCommandList") {
+                if (ClassName(modal) == "TfrmResult") {
                     ++lists;
                     PostMessageW(Control(modal, id::btnOK), BM_CLICK, 0, 0);
                 } else {

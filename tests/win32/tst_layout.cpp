@@ -166,6 +166,41 @@ int InkWidth(HWND label)
     return ink;
 }
 
+// Whether the control's font has a real glyph, not the missing-glyph box,
+// for every character of `text`.
+bool RealLetters(HWND control, std::string_view text)
+{
+    const std::wstring wide = win32::Wide(text);
+    std::vector<WORD> glyphs(wide.size());
+    const HDC dc = GetDC(control);
+    const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const DWORD done = GetGlyphIndicesW(dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(),
+                                        GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, before);
+    ReleaseDC(control, dc);
+    return done == wide.size() && std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
+}
+
+// The face the system really draws a control's font with.
+std::wstring RealFace(HWND control)
+{
+    const HDC dc = GetDC(control);
+    const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    SelectObject(dc, before);
+    ReleaseDC(control, dc);
+    return face;
+}
+
+// The font setup scripts/test-windows.sh runs the suite in, if any.
+std::string FontSetup()
+{
+    char name[32] = {};
+    const DWORD length = GetEnvironmentVariableA("BRENVIK_FONT_SETUP", name, sizeof name);
+    return length > 0 && length < sizeof name ? name : "";
+}
+
 } // namespace
 
 TEST_SUITE("layout")
@@ -211,6 +246,7 @@ TEST_SUITE("layout")
                 item.cchTextMax = 64;
                 TabCtrl_GetItem(tabs, index, &item);
                 CHECK(win32::Utf8(text) == tabTexts[index]);
+                CHECK(RealLetters(tabs, tabTexts[index]));
                 // The strip holds every tab on one row, without scroll arrows.
                 RECT tab{};
                 TabCtrl_GetItemRect(tabs, index, &tab);
@@ -242,6 +278,7 @@ TEST_SUITE("layout")
                 const HWND control = main[placed.control];
                 REQUIRE(control);
                 CHECK(Text(control) == placed.text);
+                CHECK(RealLetters(control, placed.text));
                 const HWND page = GetParent(control);
                 const RECT origin = placed.group != 0 ? RectIn(main[placed.group], page) : RECT{};
                 const RECT rect = RectIn(control, page);
@@ -269,6 +306,7 @@ TEST_SUITE("layout")
                 for (int i = 0; i < 5 && docked.groups[i] != 0; ++i) {
                     const HWND group = main[docked.groups[i]];
                     CHECK(Needs(group, docked.captions[i]).cx + Scaled(16, dpi) <= ClientSize(group).cx);
+                    CHECK(RealLetters(group, docked.captions[i]));
                 }
             // So do the items of the drop-down list.
             const HWND type = main[id::cbUUIDType];
@@ -320,35 +358,86 @@ TEST_SUITE("layout")
         }
     }
 
-    TEST_CASE("the form's font: MS Sans Serif, 12 pixels high, GB2312 where a face has it, scaled")
+    TEST_CASE("the form's font: one face for both windows, 12 pixels high, scaled, the one this font setup should give")
     {
+        // What each setup of scripts/test-windows.sh gives: a face without
+        // Latin letters changes nothing; a GB2312 face with them is taken.
+        // AR PL UMing's Latin letters are wider at 144 DPI than at 96: its
+        // longest help line no longer fits there.
+        const struct {
+            std::string_view setup;
+            UINT dpi;
+            std::wstring_view face;
+        } expected[] = {
+            {"wine", 96, L"MS Sans Serif"},         {"wine", 144, L"MS Sans Serif"},
+            {"cjk-no-latin", 96, L"MS Sans Serif"}, {"cjk-no-latin", 144, L"MS Sans Serif"},
+            {"gb2312-latin", 96, L"AR PL UMing CN"}, {"gb2312-latin", 144, L"MS Sans Serif"},
+        };
         for (const UINT dpi : dpis) {
             CAPTURE(dpi);
             TfrmMain window;
             OpenMain main(window);
             MoveToDpi(main.handle, dpi);
-            for (const int control : {id::edtCharNotify, id::GBUUIDType, id::btnShow, id::lbBuilding}) {
-                const auto handle = reinterpret_cast<HGDIOBJ>(SendMessageW(main[control], WM_GETFONT, 0, 0));
+            TfrmResult frmResult;
+            frmResult.Create(main.handle);
+            MoveToDpi(frmResult.Handle(), dpi);
+            const std::wstring face = RealFace(main[id::lbBuilding]);
+            MESSAGE("font setup '" << FontSetup() << "' at " << dpi << " DPI: " << win32::Utf8(face));
+            for (const HWND control : {main[id::edtCharNotify], main[id::GBUUIDType], main[id::btnShow],
+                                       main[id::lbBuilding], Control(frmResult.Handle(), id::memLog),
+                                       Control(frmResult.Handle(), id::btnOK)}) {
+                const auto handle = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
                 LOGFONTW font{};
                 GetObjectW(handle, sizeof font, &font);
-                CHECK(std::wstring(font.lfFaceName) == L"MS Sans Serif");
                 CHECK(font.lfHeight == -Scaled(12, dpi));
-                // What the system makes of it: a GB2312 face, or else the face named.
-                const HDC dc = GetDC(main[control]);
-                const HGDIOBJ before = SelectObject(dc, handle);
-                TEXTMETRICW metrics{};
-                GetTextMetricsW(dc, &metrics);
-                wchar_t face[LF_FACESIZE] = {};
-                GetTextFaceW(dc, LF_FACESIZE, face);
-                SelectObject(dc, before);
-                ReleaseDC(main[control], dc);
-                if (font.lfCharSet == GB2312_CHARSET) {
-                    CHECK(metrics.tmCharSet == GB2312_CHARSET);
-                } else {
-                    CHECK(font.lfCharSet == DEFAULT_CHARSET);
-                    CHECK(std::wstring(face) == L"MS Sans Serif");
-                }
+                CHECK(RealFace(control) == face);
+                CHECK(win32::FormFaceFits(font, {dpi}));
             }
+            for (const auto &row : expected)
+                if (row.setup == FontSetup() && row.dpi == dpi)
+                    CHECK(face == row.face);
+        }
+    }
+
+    TEST_CASE("a face is taken only with real letters for every text, and each fitting its control")
+    {
+        // Rows whose face this system lacks are skipped: the system would
+        // put in another.
+        const struct {
+            std::wstring_view face;
+            BYTE charSet;
+            int height;
+            UINT dpi;
+            bool usable;
+        } faces[] = {
+            {L"MS Sans Serif", DEFAULT_CHARSET, 12, 96, true},
+            {L"MS Sans Serif", DEFAULT_CHARSET, 12, 144, true},
+            {L"Tahoma", DEFAULT_CHARSET, 12, 96, false}, // "Chose UUID type:" runs into the list
+            {L"Tahoma", DEFAULT_CHARSET, 24, 96, false}, // too high for a field
+            {L"Marlett", SYMBOL_CHARSET, 12, 96, false}, // symbols, no letters
+            {L"Wingdings", SYMBOL_CHARSET, 12, 144, false},
+            {L"Droid Sans Fallback", GB2312_CHARSET, 12, 96, false}, // CJK without Latin letters
+            {L"AR PL UMing CN", GB2312_CHARSET, 12, 96, true},
+            {L"AR PL UMing CN", GB2312_CHARSET, 12, 144, false}, // a help line runs out of its group
+        };
+        for (const auto &row : faces) {
+            CAPTURE(win32::Utf8(row.face));
+            CAPTURE(row.height);
+            CAPTURE(row.dpi);
+            LOGFONTW font{};
+            font.lfHeight = -Scaled(row.height, row.dpi);
+            font.lfCharSet = row.charSet;
+            row.face.copy(font.lfFaceName, LF_FACESIZE - 1);
+            const HDC dc = CreateCompatibleDC(nullptr);
+            const HFONT made = CreateFontIndirectW(&font);
+            const HGDIOBJ before = SelectObject(dc, made);
+            wchar_t face[LF_FACESIZE] = {};
+            GetTextFaceW(dc, LF_FACESIZE, face);
+            SelectObject(dc, before);
+            DeleteObject(made);
+            DeleteDC(dc);
+            if (row.face == face)
+                CHECK(win32::FormFaceFits(font, {row.dpi}) == row.usable);
         }
     }
 

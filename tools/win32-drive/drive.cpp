@@ -17,8 +17,8 @@
 //   tab CLASS INDEX     shows the tab page INDEX (0: the first), as a click does
 //   ok CLASS            presses OK in a message box (CLASS #32770)
 //   close CLASS         closes the window as its close box does
-// CLASS is a window class: BrenvikConfigAssistant (the main window),
-// BrenvikCommandList (a command list window) or #32770 (a message box).
+// CLASS is a window class: TfrmMain (the main window), TfrmResult (a
+// command list window) or #32770 (a message box).
 // Exit code 0 when done, 1 when the window or control was not found in time,
 // 2 on a wrong command line.
 #include "ControlIds.h"

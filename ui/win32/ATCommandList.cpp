@@ -14,7 +14,8 @@ namespace form = brenvik::form;
 
 namespace {
 
-constexpr wchar_t className[] = L"BrenvikCommandList";
+// The form's own name, for tools that find windows by their class.
+constexpr wchar_t className[] = L"TfrmResult";
 constexpr int resultHeight = 385;
 
 // The list is read and copied, never changed: Tab, Enter and Escape go to
@@ -75,6 +76,7 @@ void TfrmResult::Create(HWND ownerWindow)
     btnOK = AddControl(frmResult, WC_BUTTONW, form::OkButton, WS_TABSTOP | BS_PUSHBUTTON, ControlId::btnOK);
     Layout();
     SizeAndCentre(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight);
+    SendMessageW(frmResult, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
 }
 
 void TfrmResult::Layout()

@@ -11,52 +11,11 @@
 
 namespace win32 {
 
-using brenvik::form::FontFace;
-using brenvik::form::FontPixelHeight;
 using brenvik::form::MessageCaption;
 
 void ThrowLastError(const char *what)
 {
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
-}
-
-namespace {
-
-// Whether the system has any face with the GB2312 character set.
-bool HasGb2312Face()
-{
-    LOGFONTW wanted{};
-    wanted.lfCharSet = GB2312_CHARSET;
-    bool found = false;
-    if (const HDC dc = CreateCompatibleDC(nullptr)) {
-        EnumFontFamiliesExW(
-            dc, &wanted,
-            [](const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM data) {
-                *reinterpret_cast<bool *>(data) = true;
-                return 0; // one is enough
-            },
-            reinterpret_cast<LPARAM>(&found), 0);
-        DeleteDC(dc);
-    }
-    return found;
-}
-
-} // namespace
-
-UniqueFont FormFont(Scale scale)
-{
-    LOGFONTW font{};
-    font.lfHeight = -scale(FontPixelHeight);
-    font.lfWeight = FW_NORMAL;
-    font.lfQuality = DEFAULT_QUALITY;
-    const std::wstring face = Wide(FontFace);
-    face.copy(font.lfFaceName, LF_FACESIZE - 1);
-    // Where no face has that character set, the system would take any face
-    // it likes (Wine takes the first sans face the Linux system offers, often
-    // too wide for the form): then the face named is what counts.
-    static const bool gb2312 = HasGb2312Face();
-    font.lfCharSet = gb2312 ? GB2312_CHARSET : DEFAULT_CHARSET;
-    return UniqueFont(CreateFontIndirectW(&font));
 }
 
 UniqueFont StatusFont(Scale scale)

@@ -41,9 +41,14 @@ using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 // Reports that the window system refused `what`, with its reason.
 [[noreturn]] void ThrowLastError(const char *what);
 
-// "MS Sans Serif", 12 pixels high, GB2312 character set where the system
-// has a face for it, and otherwise the MS Sans Serif face it has.
+// The form's font at `scale`: "MS Sans Serif", 12 pixels high, GB2312
+// character set, or the first face after it that shows every fixed text of
+// the windows in real letters and fitting its control (FormFont.cpp gives
+// the order). Chosen once for each DPI.
 [[nodiscard]] UniqueFont FormFont(Scale scale);
+// Whether `font` has real letters for every fixed text of the windows, and
+// each fits its control at `scale`.
+[[nodiscard]] bool FormFaceFits(const LOGFONTW &font, Scale scale);
 // The system's font for status text.
 [[nodiscard]] UniqueFont StatusFont(Scale scale);
 // One of the program's icons, at the size nearest to `size` pixels.

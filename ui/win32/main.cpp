@@ -10,6 +10,7 @@
 #include "StudyList.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <exception>
 #include <string>
@@ -19,7 +20,8 @@ using namespace win32;
 
 namespace {
 
-constexpr wchar_t mainClassName[] = L"BrenvikConfigAssistant";
+// The form's own name, for tools that find windows by their class.
+constexpr wchar_t mainClassName[] = L"TfrmMain";
 constexpr wchar_t pageClassName[] = L"BrenvikTabPage";
 constexpr int statusBarHeight = 25;
 constexpr int statusWebPanelWidth = 160;
@@ -60,8 +62,12 @@ void TfrmMain::Create()
     Layout();
     SizeAndCentre(frmMain, scale, form::MainClientWidth, form::MainClientHeight);
     ShowPage(0);
+    UpdateLook();
     focusBeforeDeactivation = MainPage;
     FormCreate();
+    // Focus rectangles and access keys show as the last input asks, as in
+    // the system's dialogs.
+    SendMessageW(frmMain, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
 }
 
 int TfrmMain::Run(int showCommand)
@@ -323,12 +329,31 @@ void TfrmMain::FormCreate()
     DoubleBuffered = true;
 }
 
+void TfrmMain::UpdateLook()
+{
+    RECT page{};
+    GetClientRect(pages.front().page, &page);
+    pageLook.Update({page.right, page.bottom});
+    for (const Page &each : pages) {
+        pageLook.Apply(each.page);
+        RedrawWindow(each.page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+}
+
+// The window's own background is the button face; a page's is its look.
+void TfrmMain::PaintBackground(HWND window, HDC dc, const RECT &area) const
+{
+    if (window == frmMain)
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    else
+        pageLook.Paint(dc, area);
+}
+
 void TfrmMain::Paint(HWND window) const
 {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window, &paint);
     const RECT &area = paint.rcPaint;
-    const HBRUSH background = GetSysColorBrush(COLOR_BTNFACE);
     HDC target = dc;
     HBITMAP bitmap = nullptr;
     if (DoubleBuffered) {
@@ -338,12 +363,12 @@ void TfrmMain::Paint(HWND window) const
     if (target && bitmap) {
         const HGDIOBJ before = SelectObject(target, bitmap);
         SetWindowOrgEx(target, area.left, area.top, nullptr);
-        FillRect(target, &area, background);
+        PaintBackground(window, target, area);
         BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, target, area.left,
                area.top, SRCCOPY);
         SelectObject(target, before);
     } else {
-        FillRect(dc, &area, background);
+        PaintBackground(window, dc, area);
     }
     if (bitmap)
         DeleteObject(bitmap);
@@ -357,8 +382,9 @@ void TfrmMain::DrawLogo(const DRAWITEMSTRUCT &item)
     const RECT &area = item.rcItem;
     if (logo == nullptr)
         logo = LoadIconAt(BRENVIK_ICON_LOGO, area.right - area.left);
-    FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
-    // The icon's mask keeps the page showing through.
+    // The page shows through wherever the icon's mask lets it.
+    RECT behind = area;
+    DrawThemeParentBackground(item.hwndItem, item.hDC, &behind);
     DrawIconEx(item.hDC, area.left, area.top, logo.get(), area.right - area.left, area.bottom - area.top, 0,
                nullptr, DI_NORMAL);
 }
@@ -446,7 +472,8 @@ LRESULT CALLBACK TfrmMain::WindowProcedure(HWND window, UINT message, WPARAM wPa
 }
 
 // A tab page passes what its controls report on to the main window, and
-// paints like it.
+// paints its look: also for a control that draws the page behind itself
+// (WM_PRINTCLIENT).
 LRESULT CALLBACK TfrmMain::PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const auto *self = FormOf<const TfrmMain>(window, message, lParam);
@@ -456,12 +483,19 @@ LRESULT CALLBACK TfrmMain::PageProcedure(HWND window, UINT message, WPARAM wPara
     case WM_DRAWITEM:
         return SendMessageW(GetParent(window), message, wParam, lParam); // the main window
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-        const auto dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    case WM_CTLCOLORBTN:
+        if (self)
+            return self->pageLook.ControlColour(window, reinterpret_cast<HDC>(wParam),
+                                                reinterpret_cast<HWND>(lParam));
+        break;
+    case WM_PRINTCLIENT:
+        if (self && (lParam & PRF_CLIENT) != 0) {
+            RECT client{};
+            GetClientRect(window, &client);
+            self->pageLook.Paint(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
+        break;
     case WM_ERASEBKGND:
         if (self && self->DoubleBuffered)
             return 1;
@@ -511,10 +545,15 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         scale.dpi = HIWORD(wParam);
         Layout();
+        UpdateLook();
         icons.Apply(frmMain, scale);
         SizeAt(frmMain, scale, form::MainClientWidth, form::MainClientHeight,
                *reinterpret_cast<const RECT *>(lParam));
         return 0;
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        UpdateLook();
+        break;
     case WM_ERASEBKGND:
         if (DoubleBuffered)
             return 1;

@@ -5,6 +5,7 @@
 
 #include "CommandList.h"
 #include "FormStyle.h"
+#include "Theme.h"
 
 #include <windows.h>
 
@@ -88,6 +89,8 @@ private:
     HWND AddButton(HWND group, int id, brenvik::form::Text caption, int left, int top, int width);
     void Layout();
     void ShowPage(int index);
+    void UpdateLook();
+    void PaintBackground(HWND window, HDC dc, const RECT &area) const;
     void Paint(HWND window) const;
     void DrawLogo(const DRAWITEMSTRUCT &item);
 
@@ -101,6 +104,7 @@ private:
     win32::UniqueFont statusFont;
     win32::UniqueIcon logo;
     win32::WindowIcons icons;
+    win32::PageBackground pageLook;
     bool DoubleBuffered = false;
     bool quitOnDestroy = false;
     HWND focusBeforeDeactivation = nullptr;
