@@ -8,15 +8,20 @@
 # Once at 96 DPI and once at 144 DPI (a prefix whose display is set to 144
 # DPI; the program scales itself), each in a fresh Wine prefix of its own,
 # showing Wine's own virtual desktop (which draws the windows' frames) on
-# Xvfb, with Wine's own faces in the prefix. Checks on the way that each
-# window's client area has its fixed size.
+# Xvfb, with Wine's own faces in the prefix and no other (a fontconfig file
+# of its own: see use_font_setup in scripts/wine.sh). The windows show
+# Wine's "Light" visual style, which a fresh prefix has, as a Windows 10
+# user sees a visual style. Checks on the way that each window's client
+# area has its fixed size.
 #
-# Usage: scripts/windows-screenshots.sh [--check]
-#   without --check  saves them in docs/screenshots/windows/ (96 DPI) and
-#                    docs/screenshots/windows/dpi-144/
-#   --check          takes them into a temporary folder and removes it: only
-#                    the windows appearing, their sizes and the program's exit
-#                    code count
+# Usage: scripts/windows-screenshots.sh [--check | --classic]
+#   no option   saves them in docs/screenshots/windows/ (96 DPI) and
+#               docs/screenshots/windows/dpi-144/
+#   --check     takes them into a temporary folder and removes it: only the
+#               windows appearing, their sizes and the program's exit code
+#               count; once with the visual style and once without
+#   --classic   with no visual style (ThemeActive 0), the classic look, into
+#               build/screenshots/windows-classic/ (not kept in the project)
 #
 # Builds the program with the "windows" preset (build/windows) and installs
 # what it needs from Debian when missing: MinGW-w64, Wine, Xvfb, ImageMagick.
@@ -29,10 +34,12 @@ source scripts/desktop.sh
 source scripts/wine.sh
 
 check=false
+classic=false
 case "${1:-}" in
 --check) check=true ;;
+--classic) classic=true ;;
 '') ;;
-*) echo "Usage: $0 [--check]" >&2; exit 2 ;;
+*) echo "Usage: $0 [--check | --classic]" >&2; exit 2 ;;
 esac
 
 ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" imagemagick
@@ -85,9 +92,15 @@ run_at() {
 
     mkdir -p "$work/$dpi"
     start_xvfb "$work/$dpi" "$screen"
+    use_font_setup "$work/$dpi/fonts"
     new_wine_prefix "$work/$dpi/wine" x11 "$dpi"
     wine_virtual_desktop "$screen"
-    echo "Virtual display $DISPLAY, ${screen}, $dpi DPI"
+    local look="the Light visual style"
+    if $classic; then
+        wine_reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0
+        look="no visual style"
+    fi
+    echo "Virtual display $DISPLAY, ${screen}, $dpi DPI, $look"
 
     "$wine64" "$program" >"$work/$dpi/program.log" 2>&1 &
     program_pid=$!
@@ -138,7 +151,13 @@ run_at() {
 if $check; then
     run_at 96 "$work/shots"
     run_at 144 "$work/shots/dpi-144"
-    echo "Both rounds passed: every window appeared with its size; the program ended cleanly."
+    classic=true
+    run_at 96 "$work/shots/classic"
+    echo "All rounds passed: every window appeared with its size; the program ended cleanly."
+elif $classic; then
+    run_at 96 build/screenshots/windows-classic
+    run_at 144 build/screenshots/windows-classic/dpi-144
+    echo "Screenshots are in build/screenshots/windows-classic/"
 else
     run_at 96 docs/screenshots/windows
     run_at 144 docs/screenshots/windows/dpi-144

@@ -517,10 +517,12 @@ TEST_SUITE("layout")
             CHECK(Height(group) == Scaled(385, dpi));
             CHECK(Text(Control(list, id::GBResult)).empty());
             const HWND memLog = Control(list, id::memLog);
+            // The text covers the group whole, so that one frame, its own,
+            // stands around it; the group lies under it.
             const RECT text = RectIn(memLog, list);
-            CHECK(text.left >= group.left);
-            CHECK(text.right <= group.right);
-            CHECK(text.bottom <= group.bottom);
+            CHECK(EqualRect(&text, &group));
+            CHECK((GetWindowLongPtrW(memLog, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0);
+            CHECK(GetWindow(Control(list, id::GBResult), GW_HWNDNEXT) == nullptr);
             const LONG_PTR memStyle = Style(memLog);
             CHECK((memStyle & (ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL))
                   == (ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL));

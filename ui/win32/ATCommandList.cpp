@@ -68,11 +68,14 @@ void TfrmResult::Create(HWND ownerWindow)
         ThrowLastError("CreateWindowEx");
     scale.dpi = GetDpiForWindow(frmResult);
 
-    GBResult = AddControl(frmResult, WC_BUTTONW, "", BS_GROUPBOX, ControlId::GBResult);
+    // The group lies under the text, which covers it whole: its own border
+    // is the one frame around the list.
+    GBResult = AddControl(frmResult, WC_BUTTONW, "", BS_GROUPBOX | WS_CLIPSIBLINGS, ControlId::GBResult);
     memLog = AddControl(frmResult, WC_EDITW, "",
                         WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL,
                         ControlId::memLog, WS_EX_CLIENTEDGE);
     SetWindowSubclass(memLog, ListKeys, 0, 0);
+    SetWindowPos(GBResult, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     btnOK = AddControl(frmResult, WC_BUTTONW, form::OkButton, WS_TABSTOP | BS_PUSHBUTTON, ControlId::btnOK);
     Layout();
     SizeAndCentre(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight);
@@ -84,9 +87,8 @@ void TfrmResult::Layout()
     font = FormFont(scale);
     SetFontOfChildren(frmResult, font.get());
     MoveWindow(GBResult, 0, 0, scale(form::ResultClientWidth), scale(resultHeight), TRUE);
-    // The text fills the group inside its frame.
-    MoveWindow(memLog, scale(2), scale(10), scale(form::ResultClientWidth - 4), scale(resultHeight - 12),
-               TRUE);
+    // The text fills the group.
+    MoveWindow(memLog, 0, 0, scale(form::ResultClientWidth), scale(resultHeight), TRUE);
     MoveWindow(btnOK, scale(176), scale(392), scale(75), scale(25), TRUE);
 }
 
