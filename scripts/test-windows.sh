@@ -12,7 +12,9 @@
 #                 Windows (fonts-arphic-uming), after the one without
 # The extra faces come from Debian's packages, unpacked into a cache of the
 # project's own (see use_font_setup in scripts/wine.sh), never installed.
-# Prints CTest's summary for each; fails on any failure.
+# Each prefix shows Wine's "Light" visual style, as a fresh one does; in the
+# first setup the look suite runs once more without it (ThemeActive 0).
+# Prints CTest's summary for each run; fails on any failure.
 #
 # Usage: scripts/test-windows.sh [SETUP...]   (default: all three)
 set -euo pipefail
@@ -44,8 +46,15 @@ for setup in "${setups[@]}"; do
     # shellcheck disable=SC2046 # one word per package
     use_font_setup "$work/$setup/fonts" $(setup_packages "$setup")
     new_wine_prefix "$work/$setup/wine" null
-    # The suite checks the face it expects in this setup.
-    BRENVIK_FONT_SETUP=$setup ctest --preset windows || failed+=("$setup")
+    # The suite checks the face and the look it expects in this setup.
+    export BRENVIK_FONT_SETUP=$setup
+    BRENVIK_LOOK=themed ctest --preset windows || failed+=("$setup")
+    if [ "$setup" = "${setups[0]}" ]; then
+        echo "=== Font setup: $setup, no visual style"
+        wine_reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0
+        wineserver -w
+        BRENVIK_LOOK=classic ctest --preset windows -R '^win32_look$' || failed+=("$setup without a visual style")
+    fi
     end_wine
 done
 if [ ${#failed[@]} -gt 0 ]; then

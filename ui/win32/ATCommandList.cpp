@@ -75,8 +75,8 @@ void TfrmResult::Create(HWND ownerWindow)
                         WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL,
                         ControlId::memLog, WS_EX_CLIENTEDGE);
     SetWindowSubclass(memLog, ListKeys, 0, 0);
-    SetWindowPos(GBResult, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     btnOK = AddControl(frmResult, WC_BUTTONW, form::OkButton, WS_TABSTOP | BS_PUSHBUTTON, ControlId::btnOK);
+    SetWindowPos(GBResult, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Layout();
     SizeAndCentre(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight);
     SendMessageW(frmResult, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
