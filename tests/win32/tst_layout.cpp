@@ -173,7 +173,8 @@ bool RealLetters(HWND control, std::string_view text)
     const std::wstring wide = win32::Wide(text);
     std::vector<WORD> glyphs(wide.size());
     const HDC dc = GetDC(control);
-    const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const HGDIOBJ before
+        = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
     const DWORD done = GetGlyphIndicesW(dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(),
                                         GGI_MARK_NONEXISTING_GLYPHS);
     SelectObject(dc, before);
@@ -185,7 +186,8 @@ bool RealLetters(HWND control, std::string_view text)
 std::wstring RealFace(HWND control)
 {
     const HDC dc = GetDC(control);
-    const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const HGDIOBJ before
+        = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
     wchar_t face[LF_FACESIZE] = {};
     GetTextFaceW(dc, LF_FACESIZE, face);
     SelectObject(dc, before);
@@ -358,7 +360,8 @@ TEST_SUITE("layout")
         }
     }
 
-    TEST_CASE("the form's font: one face for both windows, 12 pixels high, scaled, the one this font setup should give")
+    TEST_CASE("the form's font: one face for both windows, 12 pixels high, scaled, the one this font setup "
+              "should give")
     {
         // What each setup of scripts/test-windows.sh gives: a face without
         // Latin letters changes nothing; a GB2312 face with them is taken.
@@ -369,8 +372,8 @@ TEST_SUITE("layout")
             UINT dpi;
             std::wstring_view face;
         } expected[] = {
-            {"wine", 96, L"MS Sans Serif"},         {"wine", 144, L"MS Sans Serif"},
-            {"cjk-no-latin", 96, L"MS Sans Serif"}, {"cjk-no-latin", 144, L"MS Sans Serif"},
+            {"wine", 96, L"MS Sans Serif"},          {"wine", 144, L"MS Sans Serif"},
+            {"cjk-no-latin", 96, L"MS Sans Serif"},  {"cjk-no-latin", 144, L"MS Sans Serif"},
             {"gb2312-latin", 96, L"AR PL UMing CN"}, {"gb2312-latin", 144, L"MS Sans Serif"},
         };
         for (const UINT dpi : dpis) {
@@ -383,9 +386,9 @@ TEST_SUITE("layout")
             MoveToDpi(frmResult.Handle(), dpi);
             const std::wstring face = RealFace(main[id::lbBuilding]);
             MESSAGE("font setup '" << FontSetup() << "' at " << dpi << " DPI: " << win32::Utf8(face));
-            for (const HWND control : {main[id::edtCharNotify], main[id::GBUUIDType], main[id::btnShow],
-                                       main[id::lbBuilding], Control(frmResult.Handle(), id::memLog),
-                                       Control(frmResult.Handle(), id::btnOK)}) {
+            for (const HWND control :
+                 {main[id::edtCharNotify], main[id::GBUUIDType], main[id::btnShow], main[id::lbBuilding],
+                  Control(frmResult.Handle(), id::memLog), Control(frmResult.Handle(), id::btnOK)}) {
                 const auto handle = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
                 LOGFONTW font{};
                 GetObjectW(handle, sizeof font, &font);

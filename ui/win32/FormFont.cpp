@@ -193,7 +193,8 @@ UniqueFont FormFont(Scale scale)
 {
     // Chosen once for each DPI the windows meet.
     static std::vector<std::pair<UINT, LOGFONTW>> chosen;
-    auto found = std::find_if(chosen.begin(), chosen.end(), [&](const auto &each) { return each.first == scale.dpi; });
+    auto found = std::find_if(chosen.begin(), chosen.end(),
+                              [&](const auto &each) { return each.first == scale.dpi; });
     if (found == chosen.end())
         found = chosen.insert(chosen.end(), {scale.dpi, ChooseFormFont(scale)});
     return UniqueFont(CreateFontIndirectW(&found->second));

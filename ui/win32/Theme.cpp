@@ -12,8 +12,9 @@ bool VisualStyleShown()
 {
     HIGHCONTRASTW contrast{};
     contrast.cbSize = sizeof contrast;
-    const bool highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE
-                              && (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    const bool highContrast
+        = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE
+          && (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
     return IsAppThemed() != FALSE && !highContrast;
 }
 
