@@ -6,6 +6,8 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include <algorithm>
+
 namespace win32 {
 
 bool VisualStyleShown()
@@ -34,13 +36,20 @@ void PageBackground::Update(SIZE size)
     const HTHEME theme = OpenThemeData(nullptr, L"TAB");
     if (theme == nullptr)
         return;
-    // The body drawn once over a whole page, so that a texture that changes
-    // from top to bottom is never repeated.
+    // The body drawn once as high as a page, so that a texture that changes
+    // from top to bottom is never repeated; as wide as its own image, which
+    // the brush repeats across (a whole page would cost a few milliseconds
+    // more at the start).
+    SIZE part{};
+    const int width
+        = SUCCEEDED(GetThemePartSize(theme, nullptr, TABP_BODY, 0, nullptr, TS_TRUE, &part)) && part.cx > 0
+              ? std::min(part.cx, size.cx)
+              : size.cx;
     const HDC screen = GetDC(nullptr);
     const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, size.cy);
     const HGDIOBJ before = SelectObject(dc, bitmap);
-    const RECT whole{0, 0, size.cx, size.cy};
+    const RECT whole{0, 0, width, size.cy};
     FillRect(dc, &whole, GetSysColorBrush(COLOR_BTNFACE));
     const bool drawn = SUCCEEDED(DrawThemeBackground(theme, dc, TABP_BODY, 0, &whole, nullptr));
     SelectObject(dc, before);
