@@ -90,10 +90,13 @@ run_at() {
     main_size="$(scaled 520)x$(scaled 384)"
     list_size="$(scaled 467)x$(scaled 424)"
 
-    mkdir -p "$work/$dpi"
-    start_xvfb "$work/$dpi" "$screen"
-    use_font_setup "$work/$dpi/fonts"
-    new_wine_prefix "$work/$dpi/wine" x11 "$dpi"
+    # Each round in a folder of its own.
+    local round=$dpi
+    $classic && round=$dpi-classic
+    mkdir -p "$work/$round"
+    start_xvfb "$work/$round" "$screen"
+    use_font_setup "$work/$round/fonts"
+    new_wine_prefix "$work/$round/wine" x11 "$dpi"
     wine_virtual_desktop "$screen"
     local look="the Light visual style"
     if $classic; then
@@ -102,7 +105,7 @@ run_at() {
     fi
     echo "Virtual display $DISPLAY, ${screen}, $dpi DPI, $look"
 
-    "$wine64" "$program" >"$work/$dpi/program.log" 2>&1 &
+    "$wine64" "$program" >"$work/$round/program.log" 2>&1 &
     program_pid=$!
 
     # The keyboard focus starts on the tab strip.
@@ -139,7 +142,7 @@ run_at() {
     program_pid=''
     if [ "$status" -ne 0 ]; then
         echo "The program ended with exit code $status" >&2
-        cat "$work/$dpi/program.log" >&2
+        cat "$work/$round/program.log" >&2
         exit 1
     fi
 
