@@ -37,7 +37,7 @@ done
 grep -q 'Time/Date.*1970' <<<"$headers" || fail "$program carries its link time"
 ! x86_64-w64-mingw32-objdump -h "$program" | grep -q ' \.debug_' || fail "$program is not stripped"
 dlls=$(sed -n 's/^\tDLL Name: //p' <<<"$headers" | sort -f | paste -sd ' ')
-[ "$dlls" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll" ] \
+[ "$dlls" = "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll UxTheme.dll" ] \
     || fail "$program needs other DLLs than Windows' own: $dlls"
 # The C++ units (the resource script is the other entry).
 commands=$(grep '"command": "[^ ]*g++' "$build/compile_commands.json")
