@@ -3,15 +3,15 @@
 # SPDX-License-Identifier: MIT
 # Starts the real program on a virtual X desktop with the accessibility bus
 # that a desktop login provides, and asks it what a screen reader would
-# (scripts/a11y-probe.py, through python3-pyatspi): every field has a name and
+# (scripts/lib/a11y-probe.py, through python3-pyatspi): every field has a name and
 # a description, every button and picture a name, and the command list can
 # be read and selected but not changed.
 #
 #   scripts/a11y-check.sh [BUILD_DIR]     (default: the "dev" preset, build/dev)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" at-spi2-core python3-pyatspi dbus-daemon dbus-bin
 
 build_program "$@"
@@ -19,7 +19,7 @@ open_session
 start_desktop "$work"
 
 # Debian's python3, which python3-pyatspi belongs to.
-probe=(/usr/bin/python3 "$PWD/scripts/a11y-probe.py")
+probe=(/usr/bin/python3 "$PWD/scripts/lib/a11y-probe.py")
 cat >"$work/session.sh" <<SESSION
 set -e
 /usr/libexec/at-spi-bus-launcher --launch-immediately &

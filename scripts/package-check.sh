@@ -10,7 +10,7 @@
 #   scripts/package-check.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 ensure_packages lintian devscripts man-db desktop-file-utils appstream xvfb xauth xdotool
 
 deb=$(scripts/package.sh | tail -n 1)

@@ -12,14 +12,9 @@
 #   scripts/package-windows-check.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/wine.sh
+source scripts/lib/deps.sh
+source scripts/lib/wine.sh
 ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" nsis unzip
-
-fail() {
-    echo "package-windows-check.sh: $*" >&2
-    exit 1
-}
 
 packages=$(scripts/package-windows.sh | tail -n 2)
 installer=$(sed -n 1p <<<"$packages")

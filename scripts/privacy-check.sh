@@ -9,8 +9,8 @@
 #   scripts/privacy-check.sh [BUILD_DIR]     (default: build/dev)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" strace procps dbus-daemon dbus-bin
 
 build=${1:-build/dev}

@@ -11,7 +11,7 @@
 # Only committed work is compared: the clones hold the last commit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 ensure_packages git binutils-mingw-w64-x86-64 unzip
 
 pause=${1:-60}

@@ -6,8 +6,8 @@
 # first run, kept for the next).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/wine.sh
+source scripts/lib/deps.sh
+source scripts/lib/wine.sh
 ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 cmake --preset windows

@@ -19,8 +19,8 @@
 # desktop does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
 
 scale=1
 if [ "${1:-}" = --scale ]; then

@@ -20,8 +20,8 @@
 # x11-utils and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
 
 check_only=false
 if [ "${1:-}" = --check ]; then

@@ -24,9 +24,9 @@
 # which sends it the messages a click, a tab change or typing would bring.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
-source scripts/wine.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
+source scripts/lib/wine.sh
 
 check=false
 case "${1:-}" in

@@ -20,9 +20,9 @@
 # Installs what it needs from Debian when missing: MinGW-w64, Wine, Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
-source scripts/wine.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
+source scripts/lib/wine.sh
 
 runs=${1:-17}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive whole number" >&2; exit 2; }

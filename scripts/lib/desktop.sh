@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash disable=SC2034  # sourced: what it sets, the scripts use
 # Sourced by the scripts that drive the real program: a virtual desktop of
 # its own, as a user's login gives it, on X11 (Xvfb and the window manager
 # openbox as Debian configures it) or on Wayland (the compositor weston,

@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash disable=SC2034  # sourced: what it sets, the scripts use
 # Sourced by the scripts that build the Windows program and run it under
 # Wine: the packages they need, and a fresh Wine prefix of their own that
 # asks for nothing and writes nothing outside itself.
