@@ -12,9 +12,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/deps.sh
 source scripts/lib/desktop.sh
+source scripts/lib/form.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" at-spi2-core python3-pyatspi dbus-daemon dbus-bin
 
 build_program "$@"
+form_facts
 open_session
 start_desktop "$work"
 
@@ -25,11 +27,10 @@ set -e
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 # Qt offers its interface when a screen reader runs; here none does.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
-xdotool search --sync --onlyvisible --name "^$main_caption\\\$" >/dev/null
+xdotool search --sync --onlyvisible --name "^$frmMain_CAPTION\\\$" >/dev/null
 ${probe[*]} main
-# The focus starts on the tab strip; Tab reaches the type, Write, Notify and the button.
-xdotool key --delay 80 Tab Tab Tab Tab space
-timeout 15 xdotool search --sync --onlyvisible --name "^$list_caption\\\$" >/dev/null
+xdotool key --delay 80 ${create_study_keys[*]}
+timeout 15 xdotool search --sync --onlyvisible --name "^$frmResult_CAPTION\\\$" >/dev/null
 ${probe[*]} list
 kill %2 %1
 SESSION

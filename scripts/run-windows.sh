@@ -8,10 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/deps.sh
 source scripts/lib/wine.sh
-ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
-
-cmake --preset windows
-cmake --build --preset windows --target brenvik-config-assistant
+ensure_packages "${WINE_PACKAGES[@]}"
+build_windows brenvik-config-assistant
 prefix=$PWD/build/windows/wine-prefix
 if [ -d "$prefix/drive_c" ]; then
     use_wine_prefix "$prefix"

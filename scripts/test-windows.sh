@@ -8,10 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/deps.sh
 source scripts/lib/wine.sh
-ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
-
-cmake --preset windows
-cmake --build --preset windows
+ensure_packages "${WINE_PACKAGES[@]}"
+build_windows all
 
 prefix=$(mktemp -d)
 trap 'end_wine; rm -rf "$prefix"' EXIT

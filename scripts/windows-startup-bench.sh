@@ -26,11 +26,10 @@ source scripts/lib/wine.sh
 
 runs=${1:-17}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive whole number" >&2; exit 2; }
-ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}"
+ensure_packages "${WINE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}"
 
 # --- build -----------------------------------------------------------------
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target brenvik-config-assistant bench-win32-bare-window bench-win32-program-window
+build_windows brenvik-config-assistant bench-win32-bare-window bench-win32-program-window
 
 # --- display, Wine and clean-up ----------------------------------------------
 open_session
