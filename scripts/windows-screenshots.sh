@@ -63,7 +63,8 @@ shot() {
 }
 
 # list_shot NAME BUTTON: the command list that BUTTON of the main window
-# makes, saved as NAME, then closed with its OK button.
+# makes, saved as NAME (checked against run_at's list_size), then closed
+# with its OK button.
 list_shot() {
     drive click "$main_class" "$2"
     shot "$1" "$list_class" "$list_size"
