@@ -5,7 +5,7 @@
 #   scripts/bench.sh [BENCHMARK OPTIONS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 ensure_packages g++ cmake ninja-build libbenchmark-dev
 
 cmake --preset bench >/dev/null

@@ -7,13 +7,8 @@
 # tests leave no profile or the report covers no line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" clang libclang-rt-14-dev llvm-14
-
-fail() {
-    echo "coverage.sh: $*" >&2
-    exit 1
-}
 
 build=build/coverage
 cmake --preset coverage >/dev/null

@@ -16,12 +16,8 @@
 # start afresh. Each run's output is in build/fresh-debian/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 
-fail() {
-    echo "fresh-debian-check.sh: $*" >&2
-    exit 1
-}
 [ "$(id -u)" -eq 0 ] || fail "debootstrap, chroot and mount need root: run it as root or with sudo"
 ensure_packages debootstrap git
 

@@ -13,7 +13,7 @@
 # replay it with: build/fuzz/fuzz/fuzz_lists build/fuzz/artifacts/crash-...
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 ensure_packages clang libclang-rt-dev cmake ninja-build
 
 seconds=${1:-60}

@@ -7,7 +7,7 @@
 # when reuse finds no file at all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 ensure_packages reuse git
 
 report=$(reuse lint) || { echo "$report"; exit 1; }

@@ -7,13 +7,9 @@
 # the script fails when it finds none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" git clang clang-format clang-tidy libclang-rt-14-dev libbenchmark-dev
 
-fail() {
-    echo "lint.sh: $*" >&2
-    exit 1
-}
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 [ ${#sources[@]} -gt 0 ] || fail "git lists no C++ sources here, so there is nothing to check (is this a git clone?)"
 
@@ -62,7 +58,7 @@ tidy build/fuzz -- "${fuzz_units[@]}"
 
 # The Windows sources, against MinGW-w64's headers and its C++ library, as
 # the Windows build compiles them.
-source scripts/wine.sh
+source scripts/lib/wine.sh
 ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}"
 cmake --preset windows >/dev/null
 mingw_cxx=/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-g++-posix -dumpversion)/include/c++

@@ -10,10 +10,12 @@
 #   scripts/package-check.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
+source scripts/lib/form.sh
 ensure_packages lintian devscripts man-db desktop-file-utils appstream xvfb xauth xdotool
 
 deb=$(scripts/package.sh | tail -n 1)
+form_facts
 echo "== $deb =="
 dpkg-deb --field "$deb" Package Version Depends
 
@@ -71,6 +73,6 @@ command=$(sed -n 's/^Exec=//p' "$entry")
 echo "menu entry starts: $command"
 XDG_RUNTIME_DIR=$runtime xvfb-run -a bash -c "
     $command &
-    xdotool search --sync --onlyvisible --name 'Brenvik Config Assistant V1.02' >/dev/null
+    xdotool search --sync --onlyvisible --name '^$frmMain_CAPTION\$' >/dev/null
     kill %1
 " && echo "The installed program started from its menu entry and showed its window."

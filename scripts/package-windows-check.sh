@@ -12,19 +12,19 @@
 #   scripts/package-windows-check.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/wine.sh
+source scripts/lib/deps.sh
+source scripts/lib/wine.sh
+source scripts/lib/form.sh
 ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" nsis unzip
-
-fail() {
-    echo "package-windows-check.sh: $*" >&2
-    exit 1
-}
 
 packages=$(scripts/package-windows.sh | tail -n 2)
 installer=$(sed -n 1p <<<"$packages")
 zip=$(sed -n 2p <<<"$packages")
 build=build/windows-release
+# The program is driven from outside by tools/win32-drive, of the same build.
+cmake --build "$build" --target win32-drive >/dev/null
+drive_exe=$PWD/$build/tools/win32-drive/win32-drive.exe
+form_facts
 program=$build/brenvik-config-assistant.exe
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 ls -l "$installer" "$zip"
@@ -67,31 +67,6 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\BrenvikConfigAssis
 older=$scratch/older-setup.exe
 makensis -V2 -WX -DVERSION=1.01 -DPROGRAM="$PWD/$program" -DOUTFILE="$older" \
     "$PWD/packaging/windows/brenvik-config-assistant.nsi"
-
-# A probe that waits up to 30 s for a shown window of a class, prints its
-# title and, when told, closes it.
-cat >"$scratch/probe.c" <<'EOF'
-#include <windows.h>
-#include <stdio.h>
-int wmain(int argc, wchar_t **argv)
-{
-    HWND window = NULL;
-    wchar_t title[256] = L"";
-    for (int tries = 0; argc >= 2 && tries < 300; ++tries, Sleep(100)) {
-        window = FindWindowW(argv[1], NULL);
-        if (window && IsWindowVisible(window) && GetWindowTextW(window, title, 256) > 0)
-            break;
-        window = NULL;
-    }
-    if (!window)
-        return 1;
-    wprintf(L"%ls\n", title);
-    if (argc == 3)
-        PostMessageW(window, WM_CLOSE, 0, 0);
-    return 0;
-}
-EOF
-x86_64-w64-mingw32-gcc-posix -municode -o "$scratch/probe.exe" "$scratch/probe.c"
 
 # snapshot NAME: the prefix's files, and its HKLM\Software and HKCU\Software.
 snapshot() {
@@ -145,14 +120,14 @@ WINEDEBUG=err+all fresh "$windows_folder\\brenvik-config-assistant.exe" 2>"$scra
 started=$!
 sleep 3
 kill -0 "$started" 2>/dev/null || { cat "$scratch/program.log"; fail "the installed program did not keep running"; }
-title=$("$wine64" "$scratch/probe.exe" TfrmMain | tr -d '\r') \
-    || { cat "$scratch/program.log"; fail "the installed program shows no main window"; }
+title=$(drive title "$main_class") || { cat "$scratch/program.log"; fail "the installed program shows no main window"; }
+[ "$title" = "$frmMain_CAPTION" ] || fail "the installed program's main window is \"$title\", not \"$frmMain_CAPTION\""
 echo "the installed program runs: \"$title\""
 status=0
 "$wine64" "$installer" /S || status=$?
 [ "$status" -eq 2 ] || fail "the installer did not refuse to run while the program runs (exit $status)"
 echo "the installer refuses while the program runs (exit 2)"
-"$wine64" "$scratch/probe.exe" TfrmMain close >/dev/null
+drive close "$main_class"
 wait "$started" || fail "the program did not end cleanly when closed"
 
 fresh "$installer" /S || fail "the installer failed over the same version"

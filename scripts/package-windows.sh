@@ -14,13 +14,9 @@
 # commit always gives the same two files.
 set -eEuo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/wine.sh
+source scripts/lib/deps.sh
+source scripts/lib/wine.sh
 
-fail() {
-    echo "package-windows.sh: $*" >&2
-    exit 1
-}
 trap 'fail "a step above failed; no installer or .zip was made"' ERR
 
 ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" nsis zip git \

@@ -12,12 +12,8 @@
 # same .deb.
 set -eEuo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 
-fail() {
-    echo "package.sh: $*" >&2
-    exit 1
-}
 trap 'fail "a step above failed; no package was made"' ERR
 
 # CPack reads the program's type with file(1) and its libraries' packages

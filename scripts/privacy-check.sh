@@ -9,17 +9,13 @@
 #   scripts/privacy-check.sh [BUILD_DIR]     (default: build/dev)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
+source scripts/lib/form.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" strace procps dbus-daemon dbus-bin
 
-build=${1:-build/dev}
-if [ ! -x "$build/brenvik-config-assistant" ]; then
-    cmake --preset dev
-    cmake --build --preset dev --target brenvik-config-assistant
-    build=build/dev
-fi
-program=$(realpath "$build/brenvik-config-assistant")
+build_program "$@"
+form_facts
 
 open_session
 start_desktop "$work"
@@ -34,22 +30,19 @@ SESSION
 dbus-run-session -- bash "$work/session.sh" 2> >(grep -vE "$dbus_notes" >&2) &
 program_pid=$!
 
-seen() { # seen TITLE: waits for a window with that title to be shown
-    xdotool search --sync --onlyvisible --name "$1" >/dev/null
-}
 key() { xdotool key --delay 80 "$@"; sleep 0.4; }
 
 failures=()
-seen "Brenvik Config Assistant" && sleep 0.5
-main=$(xdotool search --onlyvisible --name "Brenvik Config Assistant" | head -n 1)
+main=$(wait_window "$frmMain_CAPTION") && sleep 0.5
 xdotool windowactivate --sync "$main"
-# Focus starts on the tab strip; Tab reaches the type, Write, Notify and the button.
-key Tab Tab Tab Tab space
-timeout 10 bash -c "$(declare -f seen); seen 'AT Commands List'" || failures+=("the command list window did not open")
-key Tab space
+key "${create_study_keys[@]}"
+wait_window "$frmResult_CAPTION" >/dev/null || failures+=("the command list window did not open")
+key "${close_list_keys[@]}"
 # Back to the type, choose 128-bit: the 16-bit defaults are then rejected.
-key shift+Tab shift+Tab shift+Tab Down Tab Tab Tab space
-timeout 10 bash -c "$(declare -f seen); seen 'www.brenvik.example'" || failures+=("the rejection did not show")
+mapfile -t to_type < <(tab_keys btnShow cbUUIDType)
+mapfile -t to_button < <(tab_keys cbUUIDType btnShow)
+key "${to_type[@]}" Down "${to_button[@]}" space
+wait_window "$MESSAGE_CAPTION" >/dev/null || failures+=("the rejection did not show")
 key Return
 xdotool windowactivate --sync "$main"
 key alt+F4

@@ -11,31 +11,11 @@
 # Only committed work is compared: the clones hold the last commit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
+source scripts/lib/reproducible.sh
 ensure_packages git binutils-mingw-w64-x86-64 unzip
 
-pause=${1:-60}
-[[ $pause =~ ^[0-9]+$ ]] || { echo "usage: $0 [PAUSE]  (whole seconds between the two builds)" >&2; exit 2; }
-commit=$(git rev-parse HEAD)
-[ -z "$(git status --porcelain --untracked-files=no)" ] \
-    || echo "Note: uncommitted changes are not part of this check; it builds $commit."
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-package() { # package DIR: clones the commit into DIR, builds, prints the two paths
-    git clone --quiet --no-checkout "$PWD" "$1"
-    git -C "$1" checkout --quiet --detach "$commit"
-    "$1"/scripts/package-windows.sh | tail -n 2
-}
-
-mapfile -t first < <(package "$work/a")
-[ ${#first[@]} -eq 2 ] || { echo "the first build failed" >&2; exit 1; }
-echo "$(date -u +%T) first build:  ${first[*]}"
-sleep "$pause"
-mapfile -t second < <(umask 0002 && TZ=Pacific/Chatham package "$work/second/checkout")
-[ ${#second[@]} -eq 2 ] || { echo "the second build failed" >&2; exit 1; }
-echo "$(date -u +%T) second build: ${second[*]}"
-
+build_twice scripts/package-windows.sh 2 "$@"
 ls -l "${first[@]}" "${second[@]}"
 sha256sum "${first[@]}" "${second[@]}"
 same=1

@@ -6,12 +6,10 @@
 # first run, kept for the next).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/wine.sh
-ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
-
-cmake --preset windows
-cmake --build --preset windows --target brenvik-config-assistant
+source scripts/lib/deps.sh
+source scripts/lib/wine.sh
+ensure_packages "${WINE_PACKAGES[@]}"
+build_windows brenvik-config-assistant
 prefix=$PWD/build/windows/wine-prefix
 if [ -d "$prefix/drive_c" ]; then
     use_wine_prefix "$prefix"

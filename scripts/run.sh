@@ -4,7 +4,7 @@
 # Builds the program and starts it (needs a display; see the README for Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
 
 cmake --preset dev

@@ -19,8 +19,9 @@
 # desktop does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
+source scripts/lib/form.sh
 
 scale=1
 if [ "${1:-}" = --scale ]; then
@@ -31,43 +32,26 @@ fi
 ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" imagemagick
 
 build_program "$@"
+form_facts
 out_dir=docs/screenshots
 [ "$scale" = 1 ] || out_dir=docs/screenshots/scale-$scale
 mkdir -p "$out_dir"
 
-scaled() { # scaled PIXELS: as Qt rounds them at this scale
-    awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s + 0.5 }'
-}
 # The client areas the windows keep, in the screen's pixels.
-main_size="$(scaled 520)x$(scaled 384)"
-list_size="$(scaled 467)x$(scaled 424)"
+main_size=$(client_size frmMain "$scale")
+list_size=$(client_size frmResult "$scale")
 
 # --- display, window manager, clean-up -------------------------------------
 open_session
 
-screen_width=$(scaled 1024)
-screen_height=$(scaled 768)
+screen_width=$(scaled 1024 "$scale")
+screen_height=$(scaled 768 "$scale")
 start_desktop "$work" "${screen_width}x$screen_height"
 echo "Virtual display $DISPLAY, ${screen_width}x$screen_height, scale $scale"
 # Keep the pointer away from the windows, so that no control shows hover.
 xdotool mousemove $((screen_width - 1)) $((screen_height - 1))
 
 # --- helpers -----------------------------------------------------------------
-wait_window() { # wait_window CAPTION: prints the id of the visible window with that caption
-    local id
-    id=$(timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) \
-        || { echo "No window \"$1\" appeared" >&2; exit 1; }
-    echo "$id"
-}
-wait_gone() { # wait_gone CAPTION
-    local _
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    echo "Window \"$1\" did not close" >&2
-    exit 1
-}
 frame_of() { # frame_of ID: the window manager's frame around a top-level window
     local id=$1 root parent
     root=$(xwininfo -root | awk '/Window id:/ {print $4}')
@@ -95,7 +79,7 @@ shot() { # shot NAME CAPTION [SIZE]: saves the framed window; fails unless its c
 check_transient() { # check_transient CAPTION: fails unless the window manager keeps that window over the main window
     local owner main
     owner=$(xprop -id "$(wait_window "$1")" WM_TRANSIENT_FOR | awk '/window id/ {print $NF}')
-    main=$(wait_window "$main_caption")
+    main=$(wait_window "$frmMain_CAPTION")
     if [ -z "$owner" ] || [ "$((owner))" -ne "$((main))" ]; then
         echo "Window \"$1\" is transient for ${owner:-no window}, not the main window $main" >&2
         exit 1
@@ -107,13 +91,13 @@ start_program() {
     QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     local id
-    id=$(wait_window "$main_caption")
+    id=$(wait_window "$frmMain_CAPTION")
     xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
     sleep 0.3
 }
 end_program() {
     # Alt+F4 is the window manager's close command: the same as the close box.
-    xdotool windowactivate --sync "$(wait_window "$main_caption")" >/dev/null 2>&1 || true
+    xdotool windowactivate --sync "$(wait_window "$frmMain_CAPTION")" >/dev/null 2>&1 || true
     keys alt+F4
     local _
     for _ in $(seq 50); do
@@ -131,37 +115,34 @@ end_program() {
 # --- the tabs, the study list and a rejection --------------------------------
 start_program
 # The keyboard focus starts on the tab strip; Ctrl+Tab turns the pages.
-shot main-study-tab "$main_caption" "$main_size"
+shot main-study-tab "$frmMain_CAPTION" "$main_size"
 keys ctrl+Tab
-shot main-ibeacon-tab "$main_caption" "$main_size"
+shot main-ibeacon-tab "$frmMain_CAPTION" "$main_size"
 keys ctrl+Tab
-shot main-about-tab "$main_caption" "$main_size"
+shot main-about-tab "$frmMain_CAPTION" "$main_size"
 keys ctrl+Tab
-# Keyboard order on the study tab: cbUUIDType, edtCharWrite, edtCharNotify, btnShow.
-keys Tab Tab Tab Tab space
-shot command-list-study "$list_caption" "$list_size"
-check_transient "$list_caption"
-# The focus starts in the text; Tab reaches OK.
-keys Tab space
-wait_gone "$list_caption"
-# Back on btnShow: empty the Notify field and create again.
-keys shift+Tab ctrl+a BackSpace Tab space
-shot message-fill-in-all-fields "$message_caption"
-check_transient "$message_caption"
+keys "${create_study_keys[@]}"
+shot command-list-study "$frmResult_CAPTION" "$list_size"
+check_transient "$frmResult_CAPTION"
+keys "${close_list_keys[@]}"
+wait_gone "$frmResult_CAPTION"
+# Back on btnShow.
+keys "${empty_notify_keys[@]}"
+shot message-fill-in-all-fields "$MESSAGE_CAPTION"
+check_transient "$MESSAGE_CAPTION"
 keys space
-wait_gone "$message_caption"
+wait_gone "$MESSAGE_CAPTION"
 # The focus is now in the emptied field.
-shot main-after-rejection "$main_caption" "$main_size"
+shot main-after-rejection "$frmMain_CAPTION" "$main_size"
 end_program
 
 # --- the iBeacon list, from a fresh start ------------------------------------
 start_program
 keys ctrl+Tab
-# Keyboard order on the iBeacon tab: edtiBeaconMinor, edtiBeaconUUID, edtiBeaconMajor, btniBeacon.
-keys Tab Tab Tab Tab space
-shot command-list-ibeacon "$list_caption" "$list_size"
-keys Tab space
-wait_gone "$list_caption"
+keys "${create_ibeacon_keys[@]}"
+shot command-list-ibeacon "$frmResult_CAPTION" "$list_size"
+keys "${close_list_keys[@]}"
+wait_gone "$frmResult_CAPTION"
 end_program
 
 echo "Screenshots are in $out_dir/"

@@ -21,8 +21,8 @@
 # Installs what it needs from Debian when missing (Xvfb, openbox and GNU time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" time
 
 runs=${1:-10}

@@ -11,7 +11,7 @@
 #   gb2312-latin  plus a GB2312 face with Latin letters, as SimSun is on
 #                 Windows (fonts-arphic-uming), after the one without
 # The extra faces come from Debian's packages, unpacked into a cache of the
-# project's own (see use_font_setup in scripts/wine.sh), never installed.
+# project's own (see use_font_setup in scripts/lib/wine.sh), never installed.
 # The whole suite runs in the first setup; in the others, the parts that
 # depend on the faces: the layout (text fit, glyphs, the face chosen) and
 # the look. Each prefix shows Wine's "Light" visual style, as a fresh one
@@ -21,9 +21,9 @@
 # Usage: scripts/test-windows.sh [SETUP...]   (default: all three)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/wine.sh
-ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+source scripts/lib/deps.sh
+source scripts/lib/wine.sh
+ensure_packages "${WINE_PACKAGES[@]}"
 
 setup_packages() { # setup_packages SETUP: the Debian packages of its faces
     case $1 in
@@ -37,8 +37,7 @@ setups=("$@")
 [ ${#setups[@]} -gt 0 ] || setups=(wine cjk-no-latin gb2312-latin)
 for setup in "${setups[@]}"; do setup_packages "$setup" >/dev/null; done
 
-cmake --preset windows
-cmake --build --preset windows
+build_windows all
 
 work=$(mktemp -d)
 trap 'end_wine; rm -rf "$work"' EXIT

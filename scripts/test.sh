@@ -4,7 +4,7 @@
 # Builds the program and its test suite, then runs the tests (no display needed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
+source scripts/lib/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
 
 preset=${1:-dev}

@@ -20,8 +20,9 @@
 # x11-utils and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
+source scripts/lib/form.sh
 
 check_only=false
 if [ "${1:-}" = --check ]; then
@@ -30,6 +31,7 @@ if [ "${1:-}" = --check ]; then
 fi
 ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" "${WAYLAND_PACKAGES[@]}" imagemagick
 build_program "$@"
+form_facts
 out_dir=docs/screenshots/wayland
 $check_only || mkdir -p "$out_dir"
 
@@ -79,7 +81,7 @@ type_keys() { # type_keys KEY...: typed once a window of the program has the key
 check_child() { # check_child CAPTION: fails unless that window is the main window's child
     local child
     child=$(toplevel "$1")
-    if ! grep -q -- "-> xdg_toplevel@$child\.set_parent(xdg_toplevel@$(toplevel "$main_caption"))" "$requests"; then
+    if ! grep -q -- "-> xdg_toplevel@$child\.set_parent(xdg_toplevel@$(toplevel "$frmMain_CAPTION"))" "$requests"; then
         echo "Window \"$1\" is not a child of the main window: the compositor may put it behind" >&2
         exit 1
     fi
@@ -95,25 +97,23 @@ picture() { # picture NAME: saves the whole desktop once it has settled
 # Natively on Wayland, not through the X display that shows the desktop.
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" >"$work/program.log" 2>"$requests" &
 program_pid=$!
-wait_toplevel "$main_caption" 1
+wait_toplevel "$frmMain_CAPTION" 1
 picture main-window
 
-# Keyboard order on the study tab: cbUUIDType, edtCharWrite, edtCharNotify, btnShow.
-type_keys Tab Tab Tab Tab space
-wait_toplevel "$list_caption" 1
-check_child "$list_caption"
+type_keys "${create_study_keys[@]}"
+wait_toplevel "$frmResult_CAPTION" 1
+check_child "$frmResult_CAPTION"
 picture command-list-study
-# The focus starts in the text; Tab reaches OK.
-type_keys Tab space
-wait_closed "$(toplevel "$list_caption")"
+type_keys "${close_list_keys[@]}"
+wait_closed "$(toplevel "$frmResult_CAPTION")"
 
-# Back on btnShow: empty the Notify field and create again.
-type_keys shift+Tab ctrl+a BackSpace Tab space
-wait_toplevel "$message_caption" 1
-check_child "$message_caption"
+# Back on btnShow.
+type_keys "${empty_notify_keys[@]}"
+wait_toplevel "$MESSAGE_CAPTION" 1
+check_child "$MESSAGE_CAPTION"
 picture message-fill-in-all-fields
 type_keys space
-wait_closed "$(toplevel "$message_caption")"
+wait_closed "$(toplevel "$MESSAGE_CAPTION")"
 
 kill -0 "$program_pid" 2>/dev/null || { echo "The program ended by itself" >&2; cat "$work/program.log" >&2; exit 1; }
 echo "Wayland run passed: the main window, a command list and a rejection, each child window in front."

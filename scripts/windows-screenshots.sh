@@ -29,9 +29,10 @@
 # which sends it the messages a click, a tab change or typing would bring.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
-source scripts/wine.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
+source scripts/lib/wine.sh
+source scripts/lib/form.sh
 
 check=false
 classic=false
@@ -42,24 +43,13 @@ case "${1:-}" in
 *) echo "Usage: $0 [--check | --classic]" >&2; exit 2 ;;
 esac
 
-ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" imagemagick
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target brenvik-config-assistant win32-drive
+ensure_packages "${WINE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" imagemagick
+build_windows brenvik-config-assistant win32-drive
 program=$(realpath build/windows/brenvik-config-assistant.exe)
-drive_exe=$(realpath build/windows/tools/win32-drive/win32-drive.exe)
-
-# The windows, by their classes.
-main_class=TfrmMain
-list_class=TfrmResult
-message_class='#32770'
+form_facts
 
 open_session
 trap 'end_wine; close_session' EXIT
-
-drive() { # drive COMMAND CLASS [ARGS]: see tools/win32-drive/drive.cpp
-    # Wine's console ends its lines with CR LF; a failure still shows (pipefail).
-    "$wine64" "$drive_exe" "$@" | tr -d '\r'
-}
 
 # shot NAME CLASS [CLIENT_SIZE]: saves the window of CLASS, framed, once the
 # screen has settled; fails unless its client area is CLIENT_SIZE.
@@ -79,16 +69,26 @@ shot() {
     echo "Saved $out_dir/$name.png (${width}x$height, class $class, client area $client)"
 }
 
+# list_shot NAME BUTTON: the command list that BUTTON of the main window
+# makes, saved as NAME (checked against run_at's list_size), then closed
+# with its OK button.
+list_shot() {
+    drive click "$main_class" "$2"
+    shot "$1" "$list_class" "$list_size"
+    drive click "$list_class" btnOK
+    drive gone "$list_class"
+}
+
 # run_at DPI OUT_DIR: one whole round at that DPI.
 run_at() {
-    local dpi=$1
+    local dpi=$1 factor
     out_dir=$2
     mkdir -p "$out_dir"
-    scaled() { echo $((($1 * dpi + 48) / 96)); } # as the program's MulDiv rounds
+    factor=$(awk -v dpi="$dpi" 'BEGIN { print dpi / 96 }')
     local screen main_size list_size
-    screen="$(scaled 1024)x$(scaled 768)"
-    main_size="$(scaled 520)x$(scaled 384)"
-    list_size="$(scaled 467)x$(scaled 424)"
+    screen="$(scaled 1024 "$factor")x$(scaled 768 "$factor")"
+    main_size=$(client_size frmMain "$factor")
+    list_size=$(client_size frmResult "$factor")
 
     # Each round in a folder of its own.
     local round=$dpi
@@ -116,10 +116,7 @@ run_at() {
     shot main-about-tab "$main_class" "$main_size"
 
     drive tab "$main_class" 0
-    drive click "$main_class" btnShow
-    shot command-list-study "$list_class" "$list_size"
-    drive click "$list_class" btnOK
-    drive gone "$list_class"
+    list_shot command-list-study btnShow
 
     drive text "$main_class" edtCharNotify ''
     drive click "$main_class" btnShow
@@ -130,10 +127,7 @@ run_at() {
     shot main-after-rejection "$main_class" "$main_size"
 
     drive tab "$main_class" 1
-    drive click "$main_class" btniBeacon
-    shot command-list-ibeacon "$list_class" "$list_size"
-    drive click "$list_class" btnOK
-    drive gone "$list_class"
+    list_shot command-list-ibeacon btniBeacon
 
     # The close box ends the program, with exit code 0.
     drive close "$main_class"

@@ -20,17 +20,16 @@
 # Installs what it needs from Debian when missing: MinGW-w64, Wine, Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/deps.sh
-source scripts/desktop.sh
-source scripts/wine.sh
+source scripts/lib/deps.sh
+source scripts/lib/desktop.sh
+source scripts/lib/wine.sh
 
 runs=${1:-17}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive whole number" >&2; exit 2; }
-ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}"
+ensure_packages "${WINE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}"
 
 # --- build -----------------------------------------------------------------
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target brenvik-config-assistant bench-win32-bare-window bench-win32-program-window
+build_windows brenvik-config-assistant bench-win32-bare-window bench-win32-program-window
 
 # --- display, Wine and clean-up ----------------------------------------------
 open_session

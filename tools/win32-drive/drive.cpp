@@ -1,16 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 // SPDX-License-Identifier: MIT
 
-// Drives the running program from another process, as the scripts that take
-// its screenshots under Wine need it: waits for a window, clicks a button,
-// sets a field's text, turns a tab, closes a window, and prints where a
-// window stands. Only messages that carry no pointer, or a string (which the
+// Drives the running program from another process, as the scripts that run
+// it under Wine need it: waits for a window, clicks a button, sets a field's
+// text, turns a tab, closes a window, and prints where a window stands or
+// its caption. Only messages that carry no pointer, or a string (which the
 // window system copies across), go to the program.
 //
 // Usage: win32-drive COMMAND CLASS [ARGS]
 //   wait CLASS          until a visible window of CLASS is up (15 s at most);
 //                       prints "LEFT TOP WIDTH HEIGHT CLIENT_WIDTHxCLIENT_HEIGHT"
 //                       of its frame on the screen, in the screen's pixels
+//   title CLASS         as wait, then prints the window's caption
 //   gone CLASS          until no visible window of CLASS is left (15 s at most)
 //   click CLASS NAME    presses the button NAME (a member name, as btnShow)
 //   text CLASS NAME STR sets the text of the control NAME
@@ -94,7 +95,7 @@ HWND Control(HWND window, std::wstring_view name)
 
 int Usage()
 {
-    std::fwprintf(stderr, L"Usage: win32-drive wait|gone|click|text|tab|ok|close CLASS [ARGS]\n");
+    std::fwprintf(stderr, L"Usage: win32-drive wait|title|gone|click|text|tab|ok|close CLASS [ARGS]\n");
     return 2;
 }
 
@@ -127,6 +128,13 @@ int wmain(int argc, wchar_t **argv)
         GetClientRect(window, &client);
         std::wprintf(L"%ld %ld %ld %ld %ldx%ld\n", frame.left, frame.top, frame.right - frame.left,
                      frame.bottom - frame.top, client.right, client.bottom);
+        return 0;
+    }
+    if (command == L"title") {
+        const int length = GetWindowTextLengthW(window);
+        std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
+        title.resize(static_cast<std::size_t>(GetWindowTextW(window, title.data(), length + 1)));
+        std::wprintf(L"%ls\n", title.c_str());
         return 0;
     }
     if (command == L"click" && argc == 4) {

@@ -1,8 +1,15 @@
 # SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 # SPDX-License-Identifier: MIT
-# Sourced by the other scripts: installs the Debian packages a step needs,
-# skipping those already present, as root or through sudo; and the time
-# stamp of a release file.
+# shellcheck shell=bash disable=SC2034  # sourced: what it sets, the scripts use
+# Sourced by every script: how a script stops on a fault, the Debian
+# packages a step needs (installed when missing, as root or through sudo),
+# and the time stamp of a release file.
+
+# fail MESSAGE...: says what went wrong, under the script's name, and stops.
+fail() {
+    echo "${0##*/}: $*" >&2
+    exit 1
+}
 
 # need_root COMMAND: sets sudo to what runs COMMAND as root here: nothing
 # for root, sudo for a user who may use it; for anyone else, says what to do
@@ -14,9 +21,8 @@ need_root() {
         sudo=(sudo)
         return 0
     fi
-    echo "${0##*/} needs root to run '$1': run it as root or as a user with sudo," \
-        "or have root run that command first." >&2
-    exit 1
+    fail "needs root to run '$1': run it as root or as a user with sudo," \
+        "or have root run that command first."
 }
 
 # quietly COMMAND...: runs COMMAND with its output kept aside, shown only when
@@ -74,7 +80,7 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxkbcommon-dev fonts-libera
 
 # use_source_date_epoch: exports SOURCE_DATE_EPOCH, the time every time
 # stamp in a release file takes: as set by the caller, or else the last
-# commit's time. Calls the script's fail() when neither can be had.
+# commit's time; fails when neither can be had.
 use_source_date_epoch() {
     if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
         SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) \

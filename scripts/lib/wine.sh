@@ -1,8 +1,10 @@
 # SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash disable=SC2034  # sourced: what it sets, the scripts use
 # Sourced by the scripts that build the Windows program and run it under
-# Wine: the packages they need, and a fresh Wine prefix of their own that
-# asks for nothing and writes nothing outside itself.
+# Wine: the packages they need, the build, a fresh Wine prefix of their own
+# that asks for nothing and writes nothing outside itself, and the program
+# driven from outside.
 
 # MinGW-w64 (64-bit, POSIX threads), Wine (64-bit only on Debian) and the
 # faces Wine draws its windows with.
@@ -10,6 +12,29 @@ WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix doctest-dev
 WINE_PACKAGES=(wine wine64 fonts-wine)
 
 wine64=/usr/lib/wine/wine64
+
+# The program's windows by their classes (the form's own names): the main
+# window, a command list
+# window, a message box.
+main_class=TfrmMain
+list_class=TfrmResult
+message_class='#32770'
+
+# build_windows TARGET...: the "windows" preset's build (build/windows) of
+# those targets ("all": everything); installs what it needs first.
+build_windows() {
+    ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}"
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows --target "$@"
+}
+
+# drive COMMAND CLASS [ARGS]: tools/win32-drive (built by build_windows, or
+# found at $drive_exe) sends the running program what a user's click, tab
+# change or typing would; see tools/win32-drive/drive.cpp.
+drive() {
+    # Wine's console ends its lines with CR LF; a failure still shows (pipefail).
+    "$wine64" "${drive_exe:-$PWD/build/windows/tools/win32-drive/win32-drive.exe}" "$@" | tr -d '\r'
+}
 
 # new_wine_prefix DIR [DRIVER [DPI]]: makes a fresh 64-bit prefix in DIR and
 # exports WINEPREFIX and the settings every Wine command here uses. DRIVER

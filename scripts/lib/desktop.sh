@@ -1,10 +1,12 @@
 # SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash disable=SC2034  # sourced: what it sets, the scripts use
 # Sourced by the scripts that drive the real program: a virtual desktop of
 # its own, as a user's login gives it, on X11 (Xvfb and the window manager
 # openbox as Debian configures it) or on Wayland (the compositor weston,
 # shown in an Xvfb screen), the helpers that type into it and take its
 # picture, and the interleaved runs and medians of the start-up benchmarks.
+# The windows' captions and sizes are the form's (form.sh).
 
 # What start_desktop needs; start_wayland_desktop also needs WAYLAND_PACKAGES.
 DESKTOP_PACKAGES=(xvfb x11-utils xdotool openbox)
@@ -14,11 +16,6 @@ WAYLAND_PACKAGES=(weston qt6-wayland)
 # starts, and the open-file limit that it may not raise as root in a
 # container. The scripts that start a session bus leave these lines out.
 dbus_notes='Failed to set fd limit|Activating service name=|Successfully activated service'
-
-# The captions of the program's windows, by which the scripts know them.
-main_caption='Brenvik Config Assistant V1.02'
-list_caption='AT Commands List'
-message_caption='www.brenvik.example'
 
 # build_program [BUILD_DIR]: builds the program in BUILD_DIR (configured as a
 # release build without tests when new), or with the "dev" preset in
@@ -138,6 +135,24 @@ INI
     sleep 0.2
     xdotool mousemove 0 0
     sleep 0.2
+}
+
+# wait_window CAPTION: prints the id of the visible X window with that
+# caption once there is one; fails after 15 s.
+wait_window() {
+    local id
+    id=$(timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) \
+        || { echo "No window \"$1\" appeared" >&2; return 1; }
+    echo "$id"
+}
+wait_gone() { # wait_gone CAPTION: until no window with that caption is shown; fails after 10 s
+    local _
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    echo "Window \"$1\" did not close" >&2
+    return 1
 }
 
 keys() { # keys KEY...: typed into the window that has the focus
