@@ -1,0 +1,186 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
+// Prints the description of the windows for what is not C++: with --json
+// the whole description, for the browser page's build; with --shell the
+// captions, client sizes and keys that the scripts driving the programs
+// need, as shell assignments.
+
+#include "FormLayout.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+using namespace brenvik::form;
+
+namespace {
+
+std::string Quoted(Text text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string ShellQuoted(Text text)
+{
+    std::string out = "'";
+    for (const char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+constexpr Text KindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::tabs:
+        return "tabs";
+    case Kind::page:
+        return "page";
+    case Kind::group:
+        return "group";
+    case Kind::label:
+        return "label";
+    case Kind::dropDown:
+        return "dropDown";
+    case Kind::edit:
+        return "edit";
+    case Kind::button:
+        return "button";
+    case Kind::image:
+        return "image";
+    case Kind::statusBar:
+        return "statusBar";
+    case Kind::memo:
+        return "memo";
+    }
+    return "";
+}
+
+constexpr Text DockName(Dock dock)
+{
+    switch (dock) {
+    case Dock::none:
+        return "none";
+    case Dock::top:
+        return "top";
+    case Dock::bottom:
+        return "bottom";
+    case Dock::rest:
+        return "rest";
+    }
+    return "";
+}
+
+template<typename Range>
+std::string TextList(const Range &texts)
+{
+    std::string out = "[";
+    for (const Text text : texts)
+        out += (out.size() > 1 ? ", " : "") + Quoted(text);
+    return out + "]";
+}
+
+void PrintJson()
+{
+    std::printf("{\n  \"fontFace\": %s,\n  \"fontPixelHeight\": %d,\n", Quoted(FontFace).c_str(),
+                FontPixelHeight);
+    std::printf("  \"messageCaption\": %s,\n  \"listNotShown\": %s,\n  \"listNotShownBecause\": %s,\n",
+                Quoted(MessageCaption).c_str(), Quoted(ListNotShown).c_str(),
+                Quoted(ListNotShownBecause).c_str());
+    std::printf("  \"buttonHeight\": %d,\n  \"statusPanels\": [", ButtonHeight);
+    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+        const StatusPanel &panel = StatusPanels.at(i);
+        std::printf("%s\n    {\"text\": %s, \"width\": %d, \"centred\": %s, \"rightToLeft\": %s}",
+                    i > 0 ? "," : "", Quoted(panel.text).c_str(), panel.width,
+                    panel.centred ? "true" : "false", panel.rightToLeft ? "true" : "false");
+    }
+    std::printf("\n  ],\n  \"windows\": [");
+    for (std::size_t w = 0; w < Windows.size(); ++w) {
+        const Window &window = *Windows.at(w);
+        std::printf("%s\n    {\"name\": %s, \"className\": %s, \"caption\": %s, \"clientWidth\": %d, "
+                    "\"clientHeight\": %d,\n     \"controls\": [",
+                    w > 0 ? "," : "", Quoted(window.name).c_str(), Quoted(window.className).c_str(),
+                    Quoted(window.caption).c_str(), window.clientWidth, window.clientHeight);
+        for (std::size_t c = 0; c < window.controls.size(); ++c) {
+            const Control &control = window.controls[c];
+            std::printf("%s\n      {\"name\": %s, \"kind\": \"%.*s\", \"parent\": %s, \"dock\": \"%.*s\", "
+                        "\"rect\": [%d, %d, %d, %d], \"text\": %s, \"items\": %s, \"maxLength\": %d, "
+                        "\"tabOrder\": %d, \"hint\": %s}",
+                        c > 0 ? "," : "", Quoted(control.name).c_str(),
+                        static_cast<int>(KindName(control.kind).size()), KindName(control.kind).data(),
+                        Quoted(control.parent).c_str(), static_cast<int>(DockName(control.dock).size()),
+                        DockName(control.dock).data(), control.rect.left, control.rect.top,
+                        control.rect.width, control.rect.height, Quoted(control.text).c_str(),
+                        TextList(control.items).c_str(), control.maxLength, control.tabOrder,
+                        Quoted(control.hint).c_str());
+        }
+        std::printf("\n    ]}");
+    }
+    std::printf("\n  ]\n}\n");
+}
+
+// The page (or, outside the tab control, the window) a control is on.
+Text PageOf(const Window &window, const Control &control)
+{
+    const Control *at = &control;
+    while (at->kind != Kind::page && !at->parent.empty()) {
+        const Control *parent = nullptr;
+        for (const Control &candidate : window.controls)
+            if (candidate.name == at->parent)
+                parent = &candidate;
+        if (parent == nullptr)
+            break;
+        at = parent;
+    }
+    return at->kind == Kind::page ? at->name : Text{};
+}
+
+void PrintShell()
+{
+    std::printf("MESSAGE_CAPTION=%s\n", ShellQuoted(MessageCaption).c_str());
+    for (const Window *window : Windows) {
+        std::printf("%.*s_CAPTION=%s\n", static_cast<int>(window->name.size()), window->name.data(),
+                    ShellQuoted(window->caption).c_str());
+        std::printf("%.*s_CLIENT=%dx%d\n", static_cast<int>(window->name.size()), window->name.data(),
+                    window->clientWidth, window->clientHeight);
+        // How many presses of Tab take the focus from where it starts (the
+        // tab strip in the main window, the first control elsewhere) to
+        // each control of its page.
+        for (const Control &control : window->controls) {
+            if (control.tabOrder == 0)
+                continue;
+            const Text page = PageOf(*window, control);
+            int presses = 0;
+            for (const Control &other : window->controls)
+                if (other.tabOrder > 0 && other.tabOrder < control.tabOrder && other.kind != Kind::tabs
+                    && PageOf(*window, other) == page)
+                    ++presses;
+            if (!page.empty())
+                ++presses; // from the tab strip
+            std::printf("TABS_TO_%.*s=%d\n", static_cast<int>(control.name.size()), control.name.data(),
+                        presses);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::string_view what = argc == 2 ? argv[1] : "";
+    if (what == "--json")
+        PrintJson();
+    else if (what == "--shell")
+        PrintShell();
+    else {
+        std::fprintf(stderr, "usage: form-facts --json | --shell\n");
+        return 2;
+    }
+    return 0;
+}
