@@ -9,15 +9,15 @@ import { readFileSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
-const built = new URL('../../build/web/', import.meta.url);
-const path = (variable, name) => process.env[variable] ?? new URL(name, built).pathname;
+const build = new URL('../../build/', import.meta.url);
+const path = (variable, name) => process.env[variable] ?? new URL(name, build).pathname;
 
-export const pagePath = path('BRENVIK_WEB_PAGE', 'brenvik-config-assistant.html');
+export const pagePath = path('BRENVIK_WEB_PAGE', 'web/brenvik-config-assistant.html');
 export const pageUrl = pathToFileURL(pagePath).href;
-export const wasmPath = path('BRENVIK_WEB_WASM', 'brenvik-core.wasm');
-export const coreCasesPath = path('BRENVIK_WEB_CORE_CASES', 'tests/web/web-core-cases');
-export const form = JSON.parse(readFileSync(path('BRENVIK_WEB_FORM', 'form.json'), 'utf8'));
-export const expected = JSON.parse(readFileSync(path('BRENVIK_WEB_EXPECTED', 'expected.json'), 'utf8'));
+export const wasmPath = path('BRENVIK_WEB_WASM', 'wasm/core/wasm/brenvik-core.wasm');
+export const coreCasesPath = path('BRENVIK_WEB_CORE_CASES', 'web/tests/web/web-core-cases');
+export const form = JSON.parse(readFileSync(path('BRENVIK_WEB_FORM', 'web/form.json'), 'utf8'));
+export const expected = JSON.parse(readFileSync(path('BRENVIK_WEB_EXPECTED', 'web/expected.json'), 'utf8'));
 
 export const [mainWindow, resultWindow] = form.windows;
 export const control = (name) => form.windows.flatMap((window) => window.controls).find((c) => c.name === name);
