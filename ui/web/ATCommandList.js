@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 // SPDX-License-Identifier: MIT
 
+import { ShowModalWindow } from './ModalWindow.js';
+
 // TfrmResult, the command list window: a new dialog from the page's
 // template for each list, shown modally, gone from the page once closed.
 export class TfrmResult {
@@ -31,9 +33,7 @@ export class TfrmResult {
 
     // Resolves when the window closes, however it is closed.
     ShowModal() {
-        document.body.append(this.frmResult);
-        const closed = new Promise((resolve) => this.frmResult.addEventListener('close', resolve, { once: true }));
-        this.frmResult.showModal();
+        const closed = ShowModalWindow(this.frmResult);
         this.memLog.setSelectionRange(0, 0);
         return closed;
     }

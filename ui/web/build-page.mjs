@@ -20,7 +20,7 @@ import { FormMarkup } from './FormMarkup.js';
 const here = new URL('.', import.meta.url);
 const source = (name) => readFileSync(new URL(name, here), 'utf8');
 // The modules in the order they need each other; main.js (TfrmMain) last.
-const modules = ['CoreModule.js', 'MessageBox.js', 'ATCommandList.js', 'main.js'];
+const modules = ['CoreModule.js', 'ModalWindow.js', 'MessageBox.js', 'ATCommandList.js', 'main.js'];
 const dataUrl = (type, file) => `data:${type};base64,${readFileSync(file).toString('base64')}`;
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 
