@@ -6,16 +6,11 @@
 // JSON), a headless Chromium, and the steps a user takes.
 
 import { readFileSync } from 'node:fs';
-import { pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
-const build = new URL('../../build/', import.meta.url);
-const path = (variable, name) => process.env[variable] ?? new URL(name, build).pathname;
+import { coreCasesPath, pagePath, pageUrl, path, wasmPath } from './support-paths.js';
 
-export const pagePath = path('BRENVIK_WEB_PAGE', 'web/brenvik-config-assistant.html');
-export const pageUrl = pathToFileURL(pagePath).href;
-export const wasmPath = path('BRENVIK_WEB_WASM', 'wasm/core/wasm/brenvik-core.wasm');
-export const coreCasesPath = path('BRENVIK_WEB_CORE_CASES', 'web/tests/web/web-core-cases');
+export { coreCasesPath, pagePath, pageUrl, wasmPath };
 export const form = JSON.parse(readFileSync(path('BRENVIK_WEB_FORM', 'web/form.json'), 'utf8'));
 export const expected = JSON.parse(readFileSync(path('BRENVIK_WEB_EXPECTED', 'web/expected.json'), 'utf8'));
 
