@@ -106,4 +106,6 @@ function btniBeaconClick() {
 MainPageTabs();
 byId('btnShow').addEventListener('click', btnShowClick);
 byId('btniBeacon').addEventListener('click', btniBeaconClick);
-LoadCore().catch(() => {}); // told on the first click, in its error box
+// The module is made ready once the form is on the screen; a failure is
+// told on the first click, in its error box.
+requestAnimationFrame(() => setTimeout(() => LoadCore().catch(() => {})));
