@@ -85,6 +85,15 @@ ensure_node() {
     ensure_packages nodejs npm
 }
 
+# ready_web_browser_runs: what driving the built page in headless Chromium
+# needs: Chromium, the page itself and tests/web's pinned playwright-core.
+ready_web_browser_runs() {
+    ensure_packages chromium
+    ensure_node
+    scripts/package-web.sh >/dev/null
+    (cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
+}
+
 # use_source_date_epoch: exports SOURCE_DATE_EPOCH, the time every time
 # stamp in a release file takes: as set by the caller, or else the last
 # commit's time. Calls the script's fail() when neither can be had.

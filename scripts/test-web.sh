@@ -8,11 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages chromium
-ensure_node
+ready_web_browser_runs
 
-scripts/package-web.sh >/dev/null
-(cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
 # One suite at a time where node can be told so: the machine's cores are
 # shared (Node.js 18 runs one fewer than there are cores).
 one_at_a_time=()

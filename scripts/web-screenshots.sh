@@ -6,10 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages chromium
-ensure_node
-scripts/package-web.sh >/dev/null
-(cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
+ready_web_browser_runs
 mkdir -p docs/screenshots/web
 node tests/web/screenshots.mjs docs/screenshots/web
 ls docs/screenshots/web

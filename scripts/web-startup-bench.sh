@@ -6,10 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-ensure_packages chromium
-ensure_node
-page=$(scripts/package-web.sh | tail -n 1)
+ready_web_browser_runs
+page=build/web/brenvik-config-assistant.html
 node ui/web/build-page.mjs --form build/web/form.json --font build/web/form-face.woff \
     --logo icons/brenvik-logo-32.png --out build/web/bare-page.html --bare
-(cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
 node bench/web-startup.mjs "$page" build/web/bare-page.html "${1:-30}"

@@ -14,6 +14,16 @@ const beaconFields = ['edtiBeaconUUID', 'edtiBeaconMajor', 'edtiBeaconMinor'];
 const fieldValues = (page) => page.evaluate((ids) => ids.map((id) => document.getElementById(id).value),
     [...studyFields, ...beaconFields]);
 
+// Shows the row's tab and sets its fields and UUID type.
+async function FillIn(page, row) {
+    await page.reload();
+    await showTab(page, row.tab);
+    for (const [id, text] of Object.entries(row.fields))
+        await setField(page, id, text);
+    if (row.uuidType !== undefined)
+        await page.selectOption('#cbUUIDType', { index: row.uuidType });
+}
+
 let browser;
 before(async () => { browser = await launch(); });
 after(() => browser.close());
@@ -31,12 +41,7 @@ describe('a rejected click shows the message box, then focuses the named field',
 
     for (const row of rejections) {
         test(`${row.button}: ${row.name}`, async () => {
-            await page.reload();
-            await showTab(page, row.tab);
-            for (const [id, text] of Object.entries(row.fields))
-                await setField(page, id, text);
-            if (row.uuidType !== undefined)
-                await page.selectOption('#cbUUIDType', { index: row.uuidType });
+            await FillIn(page, row);
             const before = await fieldValues(page);
             await page.click(`#${row.button}`);
 
@@ -72,12 +77,7 @@ describe('an accepted click shows its list in a new window, gone once closed', (
 
     for (const row of lists) {
         test(row.name, async () => {
-            await page.reload();
-            await showTab(page, row.tab);
-            for (const [id, text] of Object.entries(row.fields))
-                await setField(page, id, text);
-            if (row.uuidType !== undefined)
-                await page.selectOption('#cbUUIDType', { index: row.uuidType });
+            await FillIn(page, row);
             const before = await fieldValues(page);
 
             for (const close of ['OK', 'close box']) {
