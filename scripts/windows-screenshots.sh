@@ -9,7 +9,7 @@
 # DPI; the program scales itself), each in a fresh Wine prefix of its own,
 # showing Wine's own virtual desktop (which draws the windows' frames) on
 # Xvfb, with Wine's own faces in the prefix and no other (a fontconfig file
-# of its own: see use_font_setup in scripts/wine.sh). The windows show
+# of its own: see use_font_setup in scripts/lib/wine.sh). The windows show
 # Wine's "Light" visual style, which a fresh prefix has, as a Windows 10
 # user sees a visual style. Checks on the way that each window's client
 # area has its fixed size.

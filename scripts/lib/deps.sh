@@ -78,6 +78,28 @@ ensure_packages() {
 # The text-fit tests run with the installed fonts and with DejaVu alone.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxkbcommon-dev fonts-liberation2 fonts-dejavu-core)
 
+# What building the web page needs: clang with WASI's libc and libc++ for
+# the core's WebAssembly module, the native build for the description
+# (form-facts), fonttools for the form's face, and Node.js (ensure_node).
+WEB_BUILD_PACKAGES=(g++ cmake ninja-build clang lld wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
+    libclang-rt-14-dev-wasm32 fonttools)
+
+# ensure_node: Node.js and npm, from Debian where either is missing (a
+# Node.js from elsewhere that brings its own npm is kept).
+ensure_node() {
+    command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 && return 0
+    ensure_packages nodejs npm
+}
+
+# ready_web_browser_runs: what driving the built page in headless Chromium
+# needs: Chromium, the page itself and tests/web's pinned playwright-core.
+ready_web_browser_runs() {
+    ensure_packages chromium
+    ensure_node
+    scripts/package-web.sh >/dev/null
+    (cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
+}
+
 # use_source_date_epoch: exports SOURCE_DATE_EPOCH, the time every time
 # stamp in a release file takes: as set by the caller, or else the last
 # commit's time; fails when neither can be had.

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+# SPDX-License-Identifier: MIT
+# Builds the web page and runs its suites with node --test: in headless
+# Chromium (driven by playwright-core, pinned in tests/web/package-lock.json,
+# which downloads no browser), and without a browser the WebAssembly core
+# against the native one. Prints the summary; fails on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/lib/deps.sh
+ready_web_browser_runs
+
+# One suite at a time where node can be told so: the machine's cores are
+# shared (Node.js 18 runs one fewer than there are cores).
+one_at_a_time=()
+node --help | grep -q -- --test-concurrency && one_at_a_time=(--test-concurrency=1)
+node --test "${one_at_a_time[@]}" --test-reporter=spec tests/web/

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
+// Prints the shared expectations (Expected.h) as JSON for the web page's
+// suites, which are JavaScript and so cannot include them.
+
+#include "Expected.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+using namespace brenvik::expect;
+
+std::string Quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+template<typename Lines>
+std::string List(const Lines &lines)
+{
+    std::string out = "[";
+    for (const std::string_view line : lines)
+        out += (out.size() > 1 ? ",\n    " : "\n    ") + Quoted(line);
+    return out + "]";
+}
+
+void Field(const char *name, const std::string &value, bool last = false)
+{
+    std::printf("  %s: %s%s\n", Quoted(name).c_str(), value.c_str(), last ? "" : ",");
+}
+
+} // namespace
+
+int main()
+{
+    std::printf("{\n");
+    const std::pair<const char *, std::string_view> messages[] = {
+        {"fill", fill},
+        {"badNotify", badNotify},
+        {"badWrite", badWrite},
+        {"tooDifferent", tooDifferent},
+        {"badUuidDigits", badUuidDigits},
+        {"badUuidLength", badUuidLength},
+        {"badMajor", badMajor},
+        {"badMinor", badMinor},
+    };
+    std::string named = "{";
+    for (const auto &[name, text] : messages)
+        named += (named.size() > 1 ? ",\n    " : "\n    ") + Quoted(name) + ": " + Quoted(text);
+    Field("messages", named + "}");
+    Field("studyDefaults16", List(studyDefaults16));
+    Field("studyExample128", List(studyExample128));
+    Field("beaconDefaults", List(beaconDefaults));
+    Field("workedNotify", Quoted(workedNotify));
+    Field("workedWrite", Quoted(workedWrite));
+    Field("defaultBeaconUuid", Quoted(defaultBeaconUuid));
+
+    std::string study = "[";
+    for (const StudyRejection &row : studyRejections)
+        study += (study.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ") + Quoted(row.name)
+            + ", \"notify\": " + Quoted(row.notify) + ", \"write\": " + Quoted(row.write)
+            + ", \"uuidType\": " + std::to_string(row.uuidType) + ", \"message\": " + Quoted(row.message)
+            + ", \"focus\": " + Quoted(row.focus) + "}";
+    Field("studyRejections", study + "]");
+
+    std::string beacon = "[";
+    for (const BeaconRejection &row : beaconRejections)
+        beacon += (beacon.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ") + Quoted(row.name)
+            + ", \"uuid\": " + Quoted(row.uuid) + ", \"major\": " + Quoted(row.major)
+            + ", \"minor\": " + Quoted(row.minor) + ", \"message\": " + Quoted(row.message)
+            + ", \"focus\": " + Quoted(row.focus) + "}";
+    Field("beaconRejections", beacon + "]", true);
+    std::printf("}\n");
+    return 0;
+}

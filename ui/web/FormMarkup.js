@@ -1,0 +1,192 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
+// The windows' description (form-facts --json) as the page's markup and
+// the stylesheet that places every control. It runs when the page is
+// built, so that the form is drawn before any script of the page runs.
+
+// What the browser draws around the described places: the row of tabs,
+// a page's margin inside the tab control, and the inner edge of a group
+// that docked children fill (below the caption line, inside the frame).
+const TabRowHeight = 21;
+const PageMargin = 4;
+const GroupCaptionSpace = 15;
+const GroupFrame = 2;
+
+export function Escaped(text) {
+    return text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+}
+
+// A caption as shown: "&&" is one "&", a single "&" marks no key here.
+function Shown(text) {
+    return Escaped(text.replace(/&(&?)/g, '$1'));
+}
+
+// Each control's box in its parent's element, in CSS pixels: docked
+// controls take the parent's free area, the others stand where the
+// description puts them. A missing width or height is the browser's.
+function Boxes(window) {
+    const boxes = new Map();
+    const dockArea = (control, box) => {
+        if (control.kind === 'tabs')
+            return { left: PageMargin, top: TabRowHeight + PageMargin, width: box.width - 2 * PageMargin,
+                height: box.height - TabRowHeight - 2 * PageMargin };
+        if (control.kind === 'group')
+            return { left: GroupFrame, top: GroupCaptionSpace, width: box.width - 2 * GroupFrame,
+                height: box.height - GroupCaptionSpace - GroupFrame };
+        return { left: 0, top: 0, width: box.width, height: box.height };
+    };
+    const place = (parent, area) => {
+        const children = window.controls.filter((control) => control.parent === parent);
+        const free = { ...area };
+        const put = (control, box) => {
+            boxes.set(control.name, box);
+            place(control.name, dockArea(control, box));
+        };
+        for (const control of children) {
+            const [left, top, width, height] = control.rect;
+            if (control.dock === 'top') {
+                put(control, { left: free.left, top: free.top, width: free.width, height });
+                free.top += height;
+                free.height -= height;
+            } else if (control.dock === 'bottom') {
+                put(control, { left: free.left, top: free.top + free.height - height, width: free.width, height });
+                free.height -= height;
+            } else if (control.dock === 'none') {
+                put(control, { left, top, width: width || undefined, height: height || undefined });
+            }
+        }
+        // What is left goes to the rest controls (each page of a tab control).
+        for (const control of children.filter((child) => child.dock === 'rest'))
+            put(control, { ...free });
+    };
+    place('', { left: 0, top: 0, width: window.clientWidth, height: window.clientHeight });
+    return boxes;
+}
+
+function BoxRule(selector, box) {
+    const sizes = ['left', 'top', 'width', 'height'].filter((side) => box[side] !== undefined);
+    return `${selector}{${sizes.map((side) => `${side}:${box[side]}px`).join(';')}}`;
+}
+
+// The page's markup for one window: its controls as HTML elements, each
+// with its name as `id`, children in keyboard order so that Tab follows
+// the description (labels and groups keep their place around them).
+function WindowMarkup(window, description, logo) {
+    const controls = window.controls;
+    const childrenOf = (name) => controls.filter((control) => control.parent === name);
+    const firstStop = (control) => Math.min(control.tabOrder || Infinity,
+        ...childrenOf(control.name).map(firstStop));
+    const inTabOrder = (name) => childrenOf(name).map((control, index) => ({ control, index }))
+        .sort((a, b) => firstStop(a.control) - firstStop(b.control) || a.index - b.index)
+        .map(({ control }) => control);
+    const hintOf = (label) => controls.find((control) => control.hint === label.name);
+    const autofocus = (control) => (control.tabOrder === 1 ? ' autofocus' : '');
+    const texts = (text) => `<span class="text">${Shown(text)}</span>`;
+
+    const element = (control) => {
+        const { name } = control;
+        const inside = () => inTabOrder(name).map(element).join('');
+        switch (control.kind) {
+        case 'statusBar':
+            return `<div id="${name}" class="ctl statusbar">${description.statusPanels.map((panel, index) =>
+                `<span id="${name}-${index + 1}" class="panel${panel.centred ? ' centred' : ''}"${
+                    panel.rightToLeft ? ' dir="rtl"' : ''}>${texts(panel.text)}</span>`).join('')}</div>`;
+        case 'tabs': {
+            const pages = childrenOf(name);
+            const tabs = pages.map((page, index) =>
+                `<button type="button" role="tab" id="${page.name}-tab" aria-controls="${page.name}" aria-selected="${
+                    index === 0}" tabindex="${index === 0 ? 0 : -1}"${index === 0 ? autofocus(control) : ''}>${
+                    texts(page.text)}</button>`).join('');
+            return `<div id="${name}-frame" class="ctl tabcontrol"><div id="${name}" role="tablist" class="tablist">${
+                tabs}</div>${inside()}</div>`;
+        }
+        case 'page':
+            return `<div id="${name}" role="tabpanel" class="ctl page" aria-labelledby="${name}-tab"${
+                childrenOf(control.parent)[0] === control ? '' : ' hidden'}>${inside()}</div>`;
+        case 'group':
+            return control.text
+                ? `<fieldset id="${name}" class="ctl group"><legend id="${name}-caption" class="text">${
+                    Shown(control.text)}</legend>${inside()}</fieldset>`
+                : `<div id="${name}" class="ctl group">${inside()}</div>`;
+        case 'label': {
+            const labelled = hintOf(control);
+            return labelled?.kind === 'dropDown'
+                ? `<label id="${name}" for="${labelled.name}" class="ctl label text">${Shown(control.text)}</label>`
+                : `<span id="${name}" class="ctl label text">${Shown(control.text)}</span>`;
+        }
+        case 'dropDown':
+            return `<select id="${name}" class="ctl dropdown"${autofocus(control)}>${control.items.map((item, index) =>
+                `<option${index === 0 ? ' selected' : ''}>${Escaped(item)}</option>`).join('')}</select>`;
+        case 'edit':
+            // Named by its group's caption, described by the hint below it.
+            return `<input id="${name}" class="ctl edit" type="text" value="${Escaped(control.text)}" maxlength="${
+                control.maxLength}" spellcheck="false" autocomplete="off" autocapitalize="off" aria-labelledby="${
+                control.parent}-caption"${control.hint ? ` aria-describedby="${control.hint}"` : ''}${
+                autofocus(control)}>`;
+        case 'button':
+            return `<button type="button" id="${name}" class="ctl button"${autofocus(control)}>${texts(control.text)}</button>`;
+        case 'image':
+            return `<img id="${name}" class="ctl image" src="${logo}" alt="${Escaped(control.text)}">`;
+        case 'memo':
+            return `<textarea id="${name}" class="ctl memo" readonly spellcheck="false" aria-labelledby="${
+                window.name}-caption"${autofocus(control)}></textarea>`;
+        default:
+            throw new Error(`${name}: no way to draw a control of kind ${control.kind}`);
+        }
+    };
+    return inTabOrder('').map(element).join('');
+}
+
+function WindowRules(window, description) {
+    const rules = [];
+    const selector = (control) => `#${control.name}${control.kind === 'tabs' ? '-frame' : ''}`;
+    for (const [name, box] of Boxes(window))
+        rules.push(BoxRule(selector(window.controls.find((control) => control.name === name)), box));
+    const bar = window.controls.find((control) => control.kind === 'statusBar');
+    if (bar) {
+        let left = 0;
+        description.statusPanels.forEach((panel, index) => {
+            const width = panel.width || undefined;
+            rules.push(BoxRule(`#${bar.name}-${index + 1}`, { left, width }) + (width ? '' : `#${bar.name}-${index + 1}{right:0}`));
+            left += panel.width;
+        });
+    }
+    return rules.join('\n');
+}
+
+// The message box: the window system's, so not in the description; it
+// takes its caption from there, and its one button says what the list
+// window's OK button says.
+const Icons = {
+    information: '<circle cx="16" cy="16" r="15" fill="#2a64c5"/><rect x="14" y="13" width="4" height="12" fill="#fff"/>'
+        + '<circle cx="16" cy="8.5" r="2.5" fill="#fff"/>',
+    error: '<circle cx="16" cy="16" r="15" fill="#c42b1c"/><path d="M10 10L22 22M22 10L10 22" stroke="#fff" stroke-width="3.5"/>',
+};
+
+function MessageBoxMarkup(description) {
+    const ok = description.windows.flatMap((window) => window.controls).find((control) => control.name === 'btnOK');
+    const icons = Object.entries(Icons).map(([kind, drawing]) =>
+        `<svg class="icon ${kind}" viewBox="0 0 32 32" aria-hidden="true">${drawing}</svg>`).join('');
+    return `<template id="MessageBox"><dialog role="alertdialog" class="window messagebox" aria-labelledby="MessageBox-caption" aria-describedby="MessageBox-text"><div class="caption"><span id="MessageBox-caption">${
+        Escaped(description.messageCaption)}</span></div><div class="client">${icons}<p id="MessageBox-text"></p><button type="button" class="button" autofocus>${
+        Escaped(ok.text)}</button></div></dialog></template>`;
+}
+
+// The first window is the page itself (its caption the page's title); the
+// others are dialogs made from a template for each showing.
+export function FormMarkup(description, { logo }) {
+    const [main, ...dialogs] = description.windows;
+    const client = (window) => `#${window.name}${window === main ? '' : ' > .client'}{width:${
+        window.clientWidth}px;height:${window.clientHeight}px}`;
+    const templates = dialogs.map((window) =>
+        `<template id="${window.className}"><dialog id="${window.name}" class="window" aria-labelledby="${
+            window.name}-caption"><div class="caption"><span id="${window.name}-caption">${Escaped(window.caption)
+        }</span><button type="button" class="close" tabindex="-1" aria-hidden="true"><svg viewBox="0 0 10 10"><path d="M1 1L9 9M9 1L1 9"/></svg></button></div><div class="client">${
+            WindowMarkup(window, description, logo)}</div></dialog></template>`).join('');
+    return {
+        title: Escaped(main.caption),
+        body: `<div id="${main.name}" class="window client">${WindowMarkup(main, description, logo)}</div>${templates}${MessageBoxMarkup(description)}`,
+        css: description.windows.map((window) => `${client(window)}\n${WindowRules(window, description)}`).join('\n'),
+    };
+}

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
+// Builds the one self-contained page: the form from the windows'
+// description, the styles, the modules' script, the core's WebAssembly
+// module, the logo and the form's face, all inside one HTML file, under a
+// Content-Security-Policy that lets nothing in from outside.
+//
+//   node build-page.mjs --form FORM.json --wasm CORE.wasm --font FACE.woff
+//                       --logo LOGO.png --out PAGE.html [--bare]
+//
+// --bare leaves out the script and the module: the page as first drawn,
+// for the start-up benchmark.
+
+import { createHash } from 'node:crypto';
+import { readFileSync, writeFileSync } from 'node:fs';
+import { parseArgs } from 'node:util';
+import { FormMarkup } from './FormMarkup.js';
+
+const here = new URL('.', import.meta.url);
+const source = (name) => readFileSync(new URL(name, here), 'utf8');
+// The modules in the order they need each other; main.js (TfrmMain) last.
+const modules = ['CoreModule.js', 'ModalWindow.js', 'MessageBox.js', 'ATCommandList.js', 'main.js'];
+const dataUrl = (type, file) => `data:${type};base64,${readFileSync(file).toString('base64')}`;
+const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
+
+const { values: options } = parseArgs({
+    options: {
+        form: { type: 'string' }, wasm: { type: 'string' }, font: { type: 'string' }, logo: { type: 'string' },
+        out: { type: 'string' }, bare: { type: 'boolean', default: false },
+    },
+});
+for (const name of ['form', 'font', 'logo', 'out', ...(options.bare ? [] : ['wasm'])])
+    if (!options[name])
+        throw new Error(`build-page.mjs: --${name} is missing`);
+
+const description = JSON.parse(readFileSync(options.form, 'utf8'));
+const form = FormMarkup(description, { logo: dataUrl('image/png', options.logo) });
+
+// One module script: each module's own imports are the modules before it.
+const withoutLicenceLines = (text) => text.replace(/^\/\/ SPDX-[^\n]*\n/gm, '');
+const script = modules.map((name) => withoutLicenceLines(source(name))
+    .replace(/^import [^;]+ from '\.\/[\w.]+';\n/gm, '')
+    .replace(/^export /gm, '')).join('\n');
+
+const face = `@font-face{font-family:"Brenvik Sans";src:url(${dataUrl('font/woff', options.font)}) format("woff")}`;
+const style = [face, withoutLicenceLines(source('form.css')).replace(/^\/\* SPDX-[^\n]*\n/gm, ''), form.css].join('\n');
+const texts = JSON.stringify({ listNotShown: description.listNotShown,
+    listNotShownBecause: description.listNotShownBecause });
+const scripts = options.bare ? '' : [
+    `<script type="application/json" id="formTexts">${texts}</script>`,
+    `<script type="application/wasm;base64" id="brenvikCore">${readFileSync(options.wasm).toString('base64')}</script>`,
+    `<script type="module">${script}</script>`,
+].join('\n');
+
+const csp = [
+    "default-src 'none'",
+    ...(options.bare ? [] : [`script-src ${hash(script)} 'wasm-unsafe-eval'`]),
+    `style-src ${hash(style)}`,
+    'img-src data:',
+    'font-src data:',
+    "base-uri 'none'",
+    "form-action 'none'",
+].join('; ');
+
+const widest = Math.max(...description.windows.map((window) => window.clientWidth));
+const fill = { csp, viewportWidth: String(widest + 20), title: form.title, style, body: form.body, script: scripts };
+const page = source('index.html')
+    .replace(/^<!-- (SPDX|The page's frame)[^\n]*\n/gm, '')
+    .replace(/\{\{(\w+)\}\}/g, (_, name) => fill[name]);
+writeFileSync(options.out, page);
