@@ -25,8 +25,8 @@ class ResultView
 public:
     virtual ~ResultView() = default;
     virtual void AddLine(Text line) = 0;
-    // Returns when the window closes, however it is closed.
-    virtual void ShowModal() = 0;
+    // Returns the window's modal result when it closes, however it is closed.
+    virtual int ShowModal() = 0;
 };
 
 class FormView

@@ -98,6 +98,8 @@ inline constexpr Rect HelpLine(int line)
 {
     return {8, 24 + 16 * line, 0, 0};
 }
+// A drop-down list with its list dropped down, where a toolkit sizes it so.
+inline constexpr int DropDownHeight = 80;
 } // namespace layout
 
 // clang-format off
@@ -170,6 +172,16 @@ consteval const Control &ControlNamed(const Window &window, Text name)
             return control;
     NoControlOfThatName();
     return window.controls.front();
+}
+
+// The row of the control with this name among `controls`; controls.size()
+// for none.
+constexpr std::size_t IndexOf(std::span<const Control> controls, Text name)
+{
+    std::size_t index = 0;
+    while (index < controls.size() && controls[index].name != name)
+        ++index;
+    return index;
 }
 
 // The controls in keyboard order.
