@@ -47,40 +47,42 @@ struct Placed {
     std::string_view text;
 };
 constexpr Placed mainControls[] = {
-    {id::cbUUIDType, id::GBUUIDType, 112, 16, 393, -1, "Slave device is using 16 Bit format UUID"},
-    {id::lbUUIDType, id::GBUUIDType, 8, 19, -1, -1, "Chose UUID type:"},
-    {id::edtCharNotify, id::GBUUIDNotify, 8, 16, 497, 20, "FFE1"},
-    {id::lbCharNotify, id::GBUUIDNotify, 8, 48, -1, -1,
+    {id::Of("cbUUIDType"), id::Of("GBUUIDType"), 112, 16, 393, -1,
+     "Slave device is using 16 Bit format UUID"},
+    {id::Of("lbUUIDType"), id::Of("GBUUIDType"), 8, 19, -1, -1, "Chose UUID type:"},
+    {id::Of("edtCharNotify"), id::Of("GBUUIDNotify"), 8, 16, 497, 20, "FFE1"},
+    {id::Of("lbCharNotify"), id::Of("GBUUIDNotify"), 8, 48, -1, -1,
      R"(Please input UUID which included "Notify" property)"},
-    {id::edtCharWrite, id::GBUUIDWrite, 8, 16, 497, 20, "FFE1"},
-    {id::lbCharWrite, id::GBUUIDWrite, 8, 48, -1, -1,
+    {id::Of("edtCharWrite"), id::Of("GBUUIDWrite"), 8, 16, 497, 20, "FFE1"},
+    {id::Of("lbCharWrite"), id::Of("GBUUIDWrite"), 8, 48, -1, -1,
      R"(Please input UUID which included "Write" or "WriteWithoutResponse" property)"},
-    {id::lbHelp1, id::GBHelp, 8, 24, -1, -1, "1. 16 Bits UUID format is like 'FFF0'"},
-    {id::lbHelp2, id::GBHelp, 8, 40, -1, -1,
+    {id::Of("lbHelp1"), id::Of("GBHelp"), 8, 24, -1, -1, "1. 16 Bits UUID format is like 'FFF0'"},
+    {id::Of("lbHelp2"), id::Of("GBHelp"), 8, 40, -1, -1,
      "2. 128 Bits UUID format is like '0000FFE0-0000-1000-8000-00805F9B34FB'"},
-    {id::lbHelp3, id::GBHelp, 8, 56, -1, -1,
+    {id::Of("lbHelp3"), id::Of("GBHelp"), 8, 56, -1, -1,
      "3. Please use LightBlue for iOS to find UUID, android always show as 128 Bits UUID"},
-    {id::lbHelp4, id::GBHelp, 8, 72, -1, -1,
+    {id::Of("lbHelp4"), id::Of("GBHelp"), 8, 72, -1, -1,
      "4. If slave device is used one UUID, please keep those two UUID is same"},
-    {id::btnShow, id::GBButton, 344, 11, 155, 25, "Create AT Commands List"},
-    {id::edtiBeaconUUID, id::gbiBeaconUUID, 8, 16, 497, 20, "0000FFF0-0000-1000-8000-00805F9B34FB"},
-    {id::lbiBeaconUUID, id::gbiBeaconUUID, 8, 48, -1, -1,
+    {id::Of("btnShow"), id::Of("GBButton"), 344, 11, 155, 25, "Create AT Commands List"},
+    {id::Of("edtiBeaconUUID"), id::Of("gbiBeaconUUID"), 8, 16, 497, 20,
+     "0000FFF0-0000-1000-8000-00805F9B34FB"},
+    {id::Of("lbiBeaconUUID"), id::Of("gbiBeaconUUID"), 8, 48, -1, -1,
      R"(Please input UUID, Should like "0000FFE0-0000-1000-8000-00805F9B34FB")"},
-    {id::edtiBeaconMajor, id::gbiBeaconMajor, 8, 16, 497, 20, "10123"},
-    {id::lbiBeaconMajor, id::gbiBeaconMajor, 8, 48, -1, -1,
+    {id::Of("edtiBeaconMajor"), id::Of("gbiBeaconMajor"), 8, 16, 497, 20, "10123"},
+    {id::Of("lbiBeaconMajor"), id::Of("gbiBeaconMajor"), 8, 48, -1, -1,
      R"(Please input Major, Should like "04D2" (Hex mode) or "01234" (Decimal mode))"},
-    {id::edtiBeaconMinor, id::gbiBeaconMinor, 8, 16, 497, 20, "10125"},
-    {id::lbiBeaconMinor, id::gbiBeaconMinor, 8, 48, -1, -1,
+    {id::Of("edtiBeaconMinor"), id::Of("gbiBeaconMinor"), 8, 16, 497, 20, "10125"},
+    {id::Of("lbiBeaconMinor"), id::Of("gbiBeaconMinor"), 8, 48, -1, -1,
      R"(Please input Minor, Should like "04D3" (Hex mode) or "01235" (Decimal mode))"},
-    {id::lbiBeaconHelp1, id::gbiBeaconHelp, 8, 24, -1, -1,
+    {id::Of("lbiBeaconHelp1"), id::Of("gbiBeaconHelp"), 8, 24, -1, -1,
      "1. Major or Minor is between 1~65535, Hex mode length is 4, Decimal mode is 5."},
-    {id::lbiBeaconHelp2, id::gbiBeaconHelp, 8, 40, -1, -1,
+    {id::Of("lbiBeaconHelp2"), id::Of("gbiBeaconHelp"), 8, 40, -1, -1,
      "2. If you want to use it in WeChat, Please ask Tencent to get UUID information."},
-    {id::lbiBeaconHelp3, id::gbiBeaconHelp, 8, 56, -1, -1,
+    {id::Of("lbiBeaconHelp3"), id::Of("gbiBeaconHelp"), 8, 56, -1, -1,
      "3. iBeacon is based on BLE, iBeacon format is 21 Bytes in advertising data."},
-    {id::btniBeacon, id::gbiBeaconHelp, 272, 80, 227, 25, "Create iBeacon AT Commands List"},
-    {id::imgLogo, 0, 112, 134, 32, 32, "Brenvik logo"},
-    {id::lbBuilding, 0, 168, 144, -1, -1, "Building......"},
+    {id::Of("btniBeacon"), id::Of("gbiBeaconHelp"), 272, 80, 227, 25, "Create iBeacon AT Commands List"},
+    {id::Of("imgLogo"), 0, 112, 134, 32, 32, "Brenvik logo"},
+    {id::Of("lbBuilding"), 0, 168, 144, -1, -1, "Building......"},
 };
 
 // The groups of each tab page, docked from the top (heights given), the one
@@ -92,13 +94,15 @@ struct Docked {
     std::string_view captions[5];
 };
 constexpr Docked pages[] = {
-    {id::tbStudy,
-     {id::GBUUIDType, id::GBUUIDNotify, id::GBUUIDWrite, id::GBHelp, id::GBButton},
+    {id::Of("tbStudy"),
+     {id::Of("GBUUIDType"), id::Of("GBUUIDNotify"), id::Of("GBUUIDWrite"), id::Of("GBHelp"),
+      id::Of("GBButton")},
      {41, 72, 72, 0, 44},
      {"UUID Type", R"(Characteristic included "Notify" property)",
       R"(Characteristic included "Write" or "WriteWithoutResponse" property)", "Help information", ""}},
-    {id::tabBeacon,
-     {id::gbiBeaconUUID, id::gbiBeaconMajor, id::gbiBeaconMinor, id::gbiBeaconHelp, 0},
+    {id::Of("tabBeacon"),
+     {id::Of("gbiBeaconUUID"), id::Of("gbiBeaconMajor"), id::Of("gbiBeaconMinor"), id::Of("gbiBeaconHelp"),
+      0},
      {72, 72, 72, 0, 0},
      {"iBeacon UUID or WeChat UUID", "iBeacon Major or WeChat Major", "iBeacon Minor or WeChat Minor",
       "Help information", ""}},
@@ -183,10 +187,10 @@ TEST_SUITE("layout")
         CHECK(ClientSize(main.handle).cx == 520);
         CHECK(ClientSize(main.handle).cy == 384);
         CheckCentred(main.handle);
-        CHECK(TabCtrl_GetCurSel(main[id::MainPage]) == 0);
-        CHECK(IsWindowVisible(main[id::tbStudy]));
-        CHECK_FALSE(IsWindowVisible(main[id::tabBeacon]));
-        CHECK(GetFocus() == main[id::MainPage]);
+        CHECK(TabCtrl_GetCurSel(main[id::Of("MainPage")]) == 0);
+        CHECK(IsWindowVisible(main[id::Of("tbStudy")]));
+        CHECK_FALSE(IsWindowVisible(main[id::Of("tabBeacon")]));
+        CHECK(GetFocus() == main[id::Of("MainPage")]);
     }
 
     TEST_CASE("tabs, groups and controls stand where they belong, at 96 and at 144 DPI")
@@ -199,7 +203,7 @@ TEST_SUITE("layout")
             CHECK(ClientSize(main.handle).cx == Scaled(520, dpi));
             CHECK(ClientSize(main.handle).cy == Scaled(384, dpi));
 
-            const HWND tabs = main[id::MainPage];
+            const HWND tabs = main[id::Of("MainPage")];
             const char *const tabTexts[]
                 = {"Study Function for Master Role", "iBeacon function for Slave Role", "Quorinet&&Zelvane"};
             REQUIRE(TabCtrl_GetItemCount(tabs) == 3);
@@ -249,12 +253,12 @@ TEST_SUITE("layout")
                 CHECK(rect.top - origin.top == Scaled(placed.top, dpi));
                 if (placed.width > 0)
                     CHECK(Width(rect) == Scaled(placed.width, dpi));
-                if (placed.height > 0 && placed.control != id::cbUUIDType)
+                if (placed.height > 0 && placed.control != id::Of("cbUUIDType"))
                     CHECK(Height(rect) == Scaled(placed.height, dpi));
                 // Every fixed text fits its control, to the last inked pixel
                 // of a label, and stays inside its group.
                 const SIZE needs = Needs(control, placed.text);
-                if (placed.control == id::btnShow || placed.control == id::btniBeacon)
+                if (placed.control == id::Of("btnShow") || placed.control == id::Of("btniBeacon"))
                     CHECK(needs.cx + Scaled(8, dpi) <= Width(rect));
                 else if (placed.width < 0) {
                     CHECK(needs.cx <= Width(rect));
@@ -271,14 +275,14 @@ TEST_SUITE("layout")
                     CHECK(Needs(group, docked.captions[i]).cx + Scaled(16, dpi) <= ClientSize(group).cx);
                 }
             // So do the items of the drop-down list.
-            const HWND type = main[id::cbUUIDType];
+            const HWND type = main[id::Of("cbUUIDType")];
             for (const std::string_view item : brenvik::form::UuidTypes)
                 CHECK(Needs(type, item).cx + GetSystemMetricsForDpi(SM_CXVSCROLL, dpi) + Scaled(6, dpi)
                       <= ClientSize(type).cx);
             // The label before it ends before it.
-            const HWND typeLabel = main[id::lbUUIDType];
-            CHECK(RectIn(typeLabel, main[id::tbStudy]).left + InkWidth(typeLabel)
-                  < RectIn(type, main[id::tbStudy]).left);
+            const HWND typeLabel = main[id::Of("lbUUIDType")];
+            CHECK(RectIn(typeLabel, main[id::Of("tbStudy")]).left + InkWidth(typeLabel)
+                  < RectIn(type, main[id::Of("tbStudy")]).left);
         }
     }
 
@@ -289,7 +293,7 @@ TEST_SUITE("layout")
             TfrmMain window;
             OpenMain main(window);
             MoveToDpi(main.handle, dpi);
-            const HWND bar = main[id::sbTitle];
+            const HWND bar = main[id::Of("sbTitle")];
             CHECK((Style(bar) & SBARS_SIZEGRIP) == 0);
             const RECT rect = RectIn(bar, main.handle);
             CHECK(Height(rect) == Scaled(25, dpi));
@@ -327,7 +331,8 @@ TEST_SUITE("layout")
             TfrmMain window;
             OpenMain main(window);
             MoveToDpi(main.handle, dpi);
-            for (const int control : {id::edtCharNotify, id::GBUUIDType, id::btnShow, id::lbBuilding}) {
+            for (const int control :
+                 {id::Of("edtCharNotify"), id::Of("GBUUIDType"), id::Of("btnShow"), id::Of("lbBuilding")}) {
                 const auto handle = reinterpret_cast<HGDIOBJ>(SendMessageW(main[control], WM_GETFONT, 0, 0));
                 LOGFONTW font{};
                 GetObjectW(handle, sizeof font, &font);
@@ -359,19 +364,20 @@ TEST_SUITE("layout")
         const struct {
             int field;
             WPARAM limit;
-        } fields[] = {{id::edtCharNotify, 36},
-                      {id::edtCharWrite, 36},
-                      {id::edtiBeaconUUID, 36},
-                      {id::edtiBeaconMajor, 5},
-                      {id::edtiBeaconMinor, 5}};
+        } fields[] = {{id::Of("edtCharNotify"), 36},
+                      {id::Of("edtCharWrite"), 36},
+                      {id::Of("edtiBeaconUUID"), 36},
+                      {id::Of("edtiBeaconMajor"), 5},
+                      {id::Of("edtiBeaconMinor"), 5}};
         for (const auto &field : fields)
             CHECK(static_cast<WPARAM>(SendMessageW(main[field.field], EM_GETLIMITTEXT, 0, 0)) == field.limit);
-        CHECK(SendMessageW(main[id::cbUUIDType], CB_GETCOUNT, 0, 0) == 2);
-        CHECK((Style(main[id::cbUUIDType]) & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST);
-        for (const int button : {id::btnShow, id::btniBeacon})
+        CHECK(SendMessageW(main[id::Of("cbUUIDType")], CB_GETCOUNT, 0, 0) == 2);
+        CHECK((Style(main[id::Of("cbUUIDType")]) & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST);
+        for (const int button : {id::Of("btnShow"), id::Of("btniBeacon")})
             CHECK((Style(main[button]) & BS_TYPEMASK) == BS_PUSHBUTTON);
         CHECK(HIWORD(SendMessageW(main.handle, DM_GETDEFID, 0, 0)) != DC_HASDEFID);
-        for (const int still : {id::lbUUIDType, id::GBHelp, id::imgLogo, id::lbBuilding, id::sbTitle})
+        for (const int still : {id::Of("lbUUIDType"), id::Of("GBHelp"), id::Of("imgLogo"),
+                                id::Of("lbBuilding"), id::Of("sbTitle")})
             CHECK((Style(main[still]) & WS_TABSTOP) == 0);
     }
 
@@ -421,13 +427,13 @@ TEST_SUITE("layout")
             // Owned by the window it blocks, so that it stays in front of it.
             CHECK(GetWindow(list, GW_OWNER) == main.handle);
 
-            const RECT group = RectIn(Control(list, id::GBResult), list);
+            const RECT group = RectIn(Control(list, id::Of("GBResult")), list);
             CHECK(group.left == 0);
             CHECK(group.top == 0);
             CHECK(Width(group) == Scaled(467, dpi));
             CHECK(Height(group) == Scaled(385, dpi));
-            CHECK(Text(Control(list, id::GBResult)).empty());
-            const HWND memLog = Control(list, id::memLog);
+            CHECK(Text(Control(list, id::Of("GBResult"))).empty());
+            const HWND memLog = Control(list, id::Of("memLog"));
             const RECT text = RectIn(memLog, list);
             CHECK(text.left >= group.left);
             CHECK(text.right <= group.right);
@@ -438,7 +444,7 @@ TEST_SUITE("layout")
             CHECK((memStyle & (WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL)) == 0);
             CHECK(Text(memLog).empty());
 
-            const HWND ok = Control(list, id::btnOK);
+            const HWND ok = Control(list, id::Of("btnOK"));
             const RECT button = RectIn(ok, list);
             CHECK(button.left == Scaled(176, dpi));
             CHECK(button.top == Scaled(392, dpi));

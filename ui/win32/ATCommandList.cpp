@@ -15,7 +15,6 @@ namespace form = brenvik::form;
 namespace {
 
 constexpr wchar_t className[] = L"BrenvikCommandList";
-constexpr int resultHeight = 385;
 
 // The list is read and copied, never changed: Tab, Enter and Escape go to
 // the window (Tab to OK), as they do in a single-line field, and Ctrl+A
@@ -60,32 +59,27 @@ void TfrmResult::Create(HWND ownerWindow)
     owner = ownerWindow;
     RegisterFormClass(className, WindowProcedure, ClassIcon::program);
     // Owned by the window it blocks, so that it can never end up behind it.
-    frmResult = CreateWindowExW(WS_EX_CONTROLPARENT, className, Wide(form::ResultCaption).c_str(),
+    frmResult = CreateWindowExW(WS_EX_CONTROLPARENT, className, Wide(form::ResultWindow.caption).c_str(),
                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, owner,
                                 nullptr, GetModuleHandleW(nullptr), this);
     if (!frmResult)
         ThrowLastError("CreateWindowEx");
     scale.dpi = GetDpiForWindow(frmResult);
 
-    GBResult = AddControl(frmResult, WC_BUTTONW, "", BS_GROUPBOX, ControlId::GBResult);
-    memLog = AddControl(frmResult, WC_EDITW, "",
-                        WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL,
-                        ControlId::memLog, WS_EX_CLIENTEDGE);
+    controls.Create(frmResult);
+    GBResult = controls["GBResult"];
+    memLog = controls["memLog"];
+    btnOK = controls["btnOK"];
     SetWindowSubclass(memLog, ListKeys, 0, 0);
-    btnOK = AddControl(frmResult, WC_BUTTONW, form::OkButton, WS_TABSTOP | BS_PUSHBUTTON, ControlId::btnOK);
     Layout();
-    SizeAndCentre(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight);
+    SizeAndCentre(frmResult, scale, form::ResultWindow.clientWidth, form::ResultWindow.clientHeight);
 }
 
 void TfrmResult::Layout()
 {
     font = FormFont(scale);
     SetFontOfChildren(frmResult, font.get());
-    MoveWindow(GBResult, 0, 0, scale(form::ResultClientWidth), scale(resultHeight), TRUE);
-    // The text fills the group inside its frame.
-    MoveWindow(memLog, scale(2), scale(10), scale(form::ResultClientWidth - 4), scale(resultHeight - 12),
-               TRUE);
-    MoveWindow(btnOK, scale(176), scale(392), scale(75), scale(25), TRUE);
+    controls.Layout(scale, font.get());
 }
 
 void TfrmResult::AddLine(std::string_view line)
@@ -147,7 +141,7 @@ LRESULT TfrmResult::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         // OK is neither the default nor the cancel button: Enter and Escape
         // (IDOK and IDCANCEL from the keyboard) leave the window open.
-        if (LOWORD(wParam) == ControlId::btnOK && HIWORD(wParam) == BN_CLICKED)
+        if (LOWORD(wParam) == ControlId::Of("btnOK") && HIWORD(wParam) == BN_CLICKED)
             btnOKClick();
         return 0;
     case DM_GETDEFID:
@@ -173,7 +167,7 @@ LRESULT TfrmResult::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         scale.dpi = HIWORD(wParam);
         Layout();
         icons.Apply(frmResult, scale);
-        SizeAt(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight,
+        SizeAt(frmResult, scale, form::ResultWindow.clientWidth, form::ResultWindow.clientHeight,
                *reinterpret_cast<const RECT *>(lParam));
         return 0;
     case WM_NCDESTROY:
