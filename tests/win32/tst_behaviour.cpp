@@ -7,6 +7,7 @@
 // list window with the whole list — also with hostile text in every field.
 
 #include "Expected.h"
+#include "ExpectedLayout.h"
 #include "Win32TestSupport.h"
 
 #include <doctest/doctest.h>
@@ -147,16 +148,16 @@ TEST_SUITE("keyboard")
 {
     TEST_CASE("Tab and Shift+Tab go through each tab in its order, the tab strip first")
     {
-        const struct {
+        struct Tab {
             int tab;
             std::vector<std::string> order;
-        } tabs[] = {
-            {0, {"tab strip", "cbUUIDType", "edtCharWrite", "edtCharNotify", "btnShow", "tab strip"}},
-            {1,
-             {"tab strip", "edtiBeaconMinor", "edtiBeaconUUID", "edtiBeaconMajor", "btniBeacon",
-              "tab strip"}},
-            {2, {"tab strip", "tab strip"}},
         };
+        std::vector<Tab> tabs;
+        for (const brenvik::expect::layout::TabOrder &expected : brenvik::expect::layout::keyboardOrder) {
+            Tab &tab = tabs.emplace_back(Tab{expected.tab, {"tab strip"}});
+            tab.order.insert(tab.order.end(), expected.controls.begin(), expected.controls.end());
+            tab.order.emplace_back("tab strip");
+        }
         for (const auto &tab : tabs) {
             CAPTURE(tab.tab);
             TfrmMain window;

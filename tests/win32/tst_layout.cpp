@@ -6,6 +6,7 @@
 // control, at 96 DPI and again after a move to a monitor at 144 DPI.
 
 #include "Expected.h"
+#include "ExpectedLayout.h"
 #include "Resources.h"
 #include "Win32TestSupport.h"
 
@@ -19,6 +20,7 @@
 
 using namespace testing;
 namespace id = ControlId;
+namespace layout = brenvik::expect::layout;
 
 namespace {
 
@@ -36,77 +38,6 @@ int Scaled(int pixels, UINT dpi)
 {
     return MulDiv(pixels, static_cast<int>(dpi), 96);
 }
-
-// Every control the main window names, with its parent group (0: on its tab
-// page), its place in that group at 96 DPI (-1: the control's own choice)
-// and its text.
-struct Placed {
-    int control;
-    int group;
-    int left, top, width, height;
-    std::string_view text;
-};
-constexpr Placed mainControls[] = {
-    {id::Of("cbUUIDType"), id::Of("GBUUIDType"), 112, 16, 393, -1,
-     "Slave device is using 16 Bit format UUID"},
-    {id::Of("lbUUIDType"), id::Of("GBUUIDType"), 8, 19, -1, -1, "Chose UUID type:"},
-    {id::Of("edtCharNotify"), id::Of("GBUUIDNotify"), 8, 16, 497, 20, "FFE1"},
-    {id::Of("lbCharNotify"), id::Of("GBUUIDNotify"), 8, 48, -1, -1,
-     R"(Please input UUID which included "Notify" property)"},
-    {id::Of("edtCharWrite"), id::Of("GBUUIDWrite"), 8, 16, 497, 20, "FFE1"},
-    {id::Of("lbCharWrite"), id::Of("GBUUIDWrite"), 8, 48, -1, -1,
-     R"(Please input UUID which included "Write" or "WriteWithoutResponse" property)"},
-    {id::Of("lbHelp1"), id::Of("GBHelp"), 8, 24, -1, -1, "1. 16 Bits UUID format is like 'FFF0'"},
-    {id::Of("lbHelp2"), id::Of("GBHelp"), 8, 40, -1, -1,
-     "2. 128 Bits UUID format is like '0000FFE0-0000-1000-8000-00805F9B34FB'"},
-    {id::Of("lbHelp3"), id::Of("GBHelp"), 8, 56, -1, -1,
-     "3. Please use LightBlue for iOS to find UUID, android always show as 128 Bits UUID"},
-    {id::Of("lbHelp4"), id::Of("GBHelp"), 8, 72, -1, -1,
-     "4. If slave device is used one UUID, please keep those two UUID is same"},
-    {id::Of("btnShow"), id::Of("GBButton"), 344, 11, 155, 25, "Create AT Commands List"},
-    {id::Of("edtiBeaconUUID"), id::Of("gbiBeaconUUID"), 8, 16, 497, 20,
-     "0000FFF0-0000-1000-8000-00805F9B34FB"},
-    {id::Of("lbiBeaconUUID"), id::Of("gbiBeaconUUID"), 8, 48, -1, -1,
-     R"(Please input UUID, Should like "0000FFE0-0000-1000-8000-00805F9B34FB")"},
-    {id::Of("edtiBeaconMajor"), id::Of("gbiBeaconMajor"), 8, 16, 497, 20, "10123"},
-    {id::Of("lbiBeaconMajor"), id::Of("gbiBeaconMajor"), 8, 48, -1, -1,
-     R"(Please input Major, Should like "04D2" (Hex mode) or "01234" (Decimal mode))"},
-    {id::Of("edtiBeaconMinor"), id::Of("gbiBeaconMinor"), 8, 16, 497, 20, "10125"},
-    {id::Of("lbiBeaconMinor"), id::Of("gbiBeaconMinor"), 8, 48, -1, -1,
-     R"(Please input Minor, Should like "04D3" (Hex mode) or "01235" (Decimal mode))"},
-    {id::Of("lbiBeaconHelp1"), id::Of("gbiBeaconHelp"), 8, 24, -1, -1,
-     "1. Major or Minor is between 1~65535, Hex mode length is 4, Decimal mode is 5."},
-    {id::Of("lbiBeaconHelp2"), id::Of("gbiBeaconHelp"), 8, 40, -1, -1,
-     "2. If you want to use it in WeChat, Please ask Tencent to get UUID information."},
-    {id::Of("lbiBeaconHelp3"), id::Of("gbiBeaconHelp"), 8, 56, -1, -1,
-     "3. iBeacon is based on BLE, iBeacon format is 21 Bytes in advertising data."},
-    {id::Of("btniBeacon"), id::Of("gbiBeaconHelp"), 272, 80, 227, 25, "Create iBeacon AT Commands List"},
-    {id::Of("imgLogo"), 0, 112, 134, 32, 32, "Brenvik logo"},
-    {id::Of("lbBuilding"), 0, 168, 144, -1, -1, "Building......"},
-};
-
-// The groups of each tab page, docked from the top (heights given), the one
-// in the rest (0) and the one at the bottom (last, when `bottom`).
-struct Docked {
-    int page;
-    int groups[5];
-    int heights[5];
-    std::string_view captions[5];
-};
-constexpr Docked pages[] = {
-    {id::Of("tbStudy"),
-     {id::Of("GBUUIDType"), id::Of("GBUUIDNotify"), id::Of("GBUUIDWrite"), id::Of("GBHelp"),
-      id::Of("GBButton")},
-     {41, 72, 72, 0, 44},
-     {"UUID Type", R"(Characteristic included "Notify" property)",
-      R"(Characteristic included "Write" or "WriteWithoutResponse" property)", "Help information", ""}},
-    {id::Of("tabBeacon"),
-     {id::Of("gbiBeaconUUID"), id::Of("gbiBeaconMajor"), id::Of("gbiBeaconMinor"), id::Of("gbiBeaconHelp"),
-      0},
-     {72, 72, 72, 0, 0},
-     {"iBeacon UUID or WeChat UUID", "iBeacon Major or WeChat Major", "iBeacon Minor or WeChat Minor",
-      "Help information", ""}},
-};
 
 LONG_PTR Style(HWND window)
 {
@@ -184,8 +115,8 @@ TEST_SUITE("layout")
         CHECK((style & WS_MINIMIZEBOX) != 0);
         CHECK((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
         CHECK(Text(main.handle) == "Brenvik Config Assistant V1.02");
-        CHECK(ClientSize(main.handle).cx == 520);
-        CHECK(ClientSize(main.handle).cy == 384);
+        CHECK(ClientSize(main.handle).cx == layout::mainClient.width);
+        CHECK(ClientSize(main.handle).cy == layout::mainClient.height);
         CheckCentred(main.handle);
         CHECK(TabCtrl_GetCurSel(main[id::Of("MainPage")]) == 0);
         CHECK(IsWindowVisible(main[id::Of("tbStudy")]));
@@ -200,8 +131,8 @@ TEST_SUITE("layout")
             TfrmMain window;
             OpenMain main(window);
             MoveToDpi(main.handle, dpi);
-            CHECK(ClientSize(main.handle).cx == Scaled(520, dpi));
-            CHECK(ClientSize(main.handle).cy == Scaled(384, dpi));
+            CHECK(ClientSize(main.handle).cx == Scaled(layout::mainClient.width, dpi));
+            CHECK(ClientSize(main.handle).cy == Scaled(layout::mainClient.height, dpi));
 
             const HWND tabs = main[id::Of("MainPage")];
             const char *const tabTexts[]
@@ -222,57 +153,57 @@ TEST_SUITE("layout")
                 CHECK(TabCtrl_GetRowCount(tabs) == 1);
             }
 
-            for (const Docked &docked : pages) {
-                const HWND page = main[docked.page];
+            for (const layout::DockedPage &docked : layout::dockedPages) {
+                const HWND page = main[id::Of(docked.page)];
                 const SIZE pageSize = ClientSize(page);
                 int top = 0;
-                for (int i = 0; i < 5 && docked.groups[i] != 0; ++i) {
-                    const HWND group = main[docked.groups[i]];
-                    CAPTURE(docked.captions[i]);
-                    CHECK(Text(group) == docked.captions[i]);
+                for (const layout::Group &expected : docked.groups) {
+                    const HWND group = main[id::Of(expected.name)];
+                    CAPTURE(expected.caption);
+                    CHECK(Text(group) == expected.caption);
                     const RECT rect = RectIn(group, page);
                     CHECK(rect.left == 0);
                     CHECK(Width(rect) == pageSize.cx);
                     CHECK(rect.top == top);
-                    if (docked.heights[i] > 0)
-                        CHECK(Height(rect) == Scaled(docked.heights[i], dpi));
+                    if (expected.height > 0)
+                        CHECK(Height(rect) == Scaled(expected.height, dpi));
                     top = rect.bottom;
                 }
                 CHECK(top == pageSize.cy);
             }
 
-            for (const Placed &placed : mainControls) {
+            for (const layout::Place &placed : layout::places) {
                 CAPTURE(placed.text);
-                const HWND control = main[placed.control];
+                const HWND control = main[id::Of(placed.name)];
                 REQUIRE(control);
                 CHECK(Text(control) == placed.text);
                 const HWND page = GetParent(control);
-                const RECT origin = placed.group != 0 ? RectIn(main[placed.group], page) : RECT{};
+                const RECT origin = !placed.group.empty() ? RectIn(main[id::Of(placed.group)], page) : RECT{};
                 const RECT rect = RectIn(control, page);
                 CHECK(rect.left - origin.left == Scaled(placed.left, dpi));
                 CHECK(rect.top - origin.top == Scaled(placed.top, dpi));
                 if (placed.width > 0)
                     CHECK(Width(rect) == Scaled(placed.width, dpi));
-                if (placed.height > 0 && placed.control != id::Of("cbUUIDType"))
+                if (placed.height > 0)
                     CHECK(Height(rect) == Scaled(placed.height, dpi));
                 // Every fixed text fits its control, to the last inked pixel
                 // of a label, and stays inside its group.
                 const SIZE needs = Needs(control, placed.text);
-                if (placed.control == id::Of("btnShow") || placed.control == id::Of("btniBeacon"))
+                if (placed.name == "btnShow" || placed.name == "btniBeacon")
                     CHECK(needs.cx + Scaled(8, dpi) <= Width(rect));
-                else if (placed.width < 0) {
+                else if (placed.width == 0) {
                     CHECK(needs.cx <= Width(rect));
                     CHECK(InkWidth(control) <= Width(rect));
                     CHECK(needs.cy <= Height(rect));
                 }
-                if (placed.group != 0)
+                if (!placed.group.empty())
                     CHECK(rect.right <= origin.right - Scaled(2, dpi));
             }
             // The caption of each group fits beside its frame.
-            for (const Docked &docked : pages)
-                for (int i = 0; i < 5 && docked.groups[i] != 0; ++i) {
-                    const HWND group = main[docked.groups[i]];
-                    CHECK(Needs(group, docked.captions[i]).cx + Scaled(16, dpi) <= ClientSize(group).cx);
+            for (const layout::DockedPage &docked : layout::dockedPages)
+                for (const layout::Group &expected : docked.groups) {
+                    const HWND group = main[id::Of(expected.name)];
+                    CHECK(Needs(group, expected.caption).cx + Scaled(16, dpi) <= ClientSize(group).cx);
                 }
             // So do the items of the drop-down list.
             const HWND type = main[id::Of("cbUUIDType")];
@@ -296,13 +227,13 @@ TEST_SUITE("layout")
             const HWND bar = main[id::Of("sbTitle")];
             CHECK((Style(bar) & SBARS_SIZEGRIP) == 0);
             const RECT rect = RectIn(bar, main.handle);
-            CHECK(Height(rect) == Scaled(25, dpi));
+            CHECK(Height(rect) == Scaled(layout::statusBarHeight, dpi));
             CHECK(rect.bottom == ClientSize(main.handle).cy);
             CHECK(Width(rect) == ClientSize(main.handle).cx);
 
             int edges[3] = {};
             REQUIRE(SendMessageW(bar, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(edges)) == 2);
-            CHECK(edges[0] == Scaled(160, dpi));
+            CHECK(edges[0] == Scaled(layout::webPanelWidth, dpi));
             CHECK(edges[1] == -1);
             wchar_t text[64] = {};
             const auto first
@@ -311,7 +242,7 @@ TEST_SUITE("layout")
             CHECK((HIWORD(first) & SBT_RTLREADING) != 0);
             SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
             CHECK(win32::Utf8(text) == "support@brenvik.example");
-            CHECK(Needs(bar, "www.brenvik.example").cx <= Scaled(160, dpi));
+            CHECK(Needs(bar, "www.brenvik.example").cx <= Scaled(layout::webPanelWidth, dpi));
 
             // The system's font for status text, not the form's.
             NONCLIENTMETRICSW metrics{};
@@ -420,18 +351,18 @@ TEST_SUITE("layout")
             CHECK((style & WS_SYSMENU) != 0);
             CHECK((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
             CHECK(Text(list) == "AT Commands List");
-            CHECK(ClientSize(list).cx == Scaled(467, dpi));
-            CHECK(ClientSize(list).cy == Scaled(424, dpi));
+            CHECK(ClientSize(list).cx == Scaled(layout::resultClient.width, dpi));
+            CHECK(ClientSize(list).cy == Scaled(layout::resultClient.height, dpi));
             if (dpi == 96)
                 CheckCentred(list);
             // Owned by the window it blocks, so that it stays in front of it.
             CHECK(GetWindow(list, GW_OWNER) == main.handle);
 
             const RECT group = RectIn(Control(list, id::Of("GBResult")), list);
-            CHECK(group.left == 0);
-            CHECK(group.top == 0);
-            CHECK(Width(group) == Scaled(467, dpi));
-            CHECK(Height(group) == Scaled(385, dpi));
+            CHECK(group.left == Scaled(layout::resultGroup.left, dpi));
+            CHECK(group.top == Scaled(layout::resultGroup.top, dpi));
+            CHECK(Width(group) == Scaled(layout::resultGroup.width, dpi));
+            CHECK(Height(group) == Scaled(layout::resultGroup.height, dpi));
             CHECK(Text(Control(list, id::Of("GBResult"))).empty());
             const HWND memLog = Control(list, id::Of("memLog"));
             const RECT text = RectIn(memLog, list);
@@ -446,10 +377,10 @@ TEST_SUITE("layout")
 
             const HWND ok = Control(list, id::Of("btnOK"));
             const RECT button = RectIn(ok, list);
-            CHECK(button.left == Scaled(176, dpi));
-            CHECK(button.top == Scaled(392, dpi));
-            CHECK(Width(button) == Scaled(75, dpi));
-            CHECK(Height(button) == Scaled(25, dpi));
+            CHECK(button.left == Scaled(layout::okButton.left, dpi));
+            CHECK(button.top == Scaled(layout::okButton.top, dpi));
+            CHECK(Width(button) == Scaled(layout::okButton.width, dpi));
+            CHECK(Height(button) == Scaled(layout::okButton.height, dpi));
             CHECK(Text(ok) == "OK");
             CHECK((Style(ok) & BS_TYPEMASK) == BS_PUSHBUTTON);
             CHECK(Needs(ok, "OK").cx < Width(button));
