@@ -159,8 +159,13 @@ QWidget *FormWidgets::Make(const form::Control &control, QWidget *parent) const
 {
     const QString text = QtText(control.text);
     switch (control.kind) {
-    case form::Kind::tabs:
-        return new QTabWidget(parent);
+    case form::Kind::tabs: {
+        // In the form's font from the start, so that every label in it is
+        // measured in that font; the status bar keeps the system's.
+        auto *tabs = new QTabWidget(parent);
+        tabs->setFont(FormFont());
+        return tabs;
+    }
     case form::Kind::page: {
         auto *page = new QWidget;
         qobject_cast<QTabWidget *>(parent)->addTab(page, text);

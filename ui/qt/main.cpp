@@ -53,8 +53,6 @@ TfrmMain::TfrmMain(QWidget *parent)
     imgLogo = widgets.Get<QLabel>("imgLogo");
     lbBuilding = widgets.Get<QLabel>("lbBuilding");
 
-    // The status bar keeps the system's font; everything else uses the form's.
-    MainPage->setFont(FormFont());
     MainPage->setCurrentWidget(tbStudy);
     // The logo is read only when its page is first shown.
     connect(MainPage, &QTabWidget::currentChanged, imgLogo, [this](int) {
