@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace form = brenvik::form;
@@ -224,9 +225,12 @@ void FormControls::Layout(Scale scale, HFONT font) const
     for (std::size_t row = 0; row < handles.size(); ++row) {
         if (window.controls[row].kind != form::Kind::statusBar)
             continue;
-        std::vector<int> edges;
-        for (const form::StatusPanel &panel : form::StatusPanels)
-            edges.push_back(panel.width > 0 ? (edges.empty() ? 0 : edges.back()) + scale(panel.width) : -1);
+        std::array<int, form::StatusPanels.size()> edges{};
+        int edge = 0;
+        for (std::size_t part = 0; part < edges.size(); ++part) {
+            edge += scale(form::StatusPanels.at(part).width);
+            edges.at(part) = form::StatusPanels.at(part).width > 0 ? edge : -1;
+        }
         SendMessageW(handles[row], SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
         for (std::size_t part = 0; part < form::StatusPanels.size(); ++part) {
             const form::StatusPanel &panel = form::StatusPanels.at(part);
