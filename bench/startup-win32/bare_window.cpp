@@ -3,17 +3,18 @@
 
 // The yardstick for the program's start: a plain Win32 window with the same
 // controls as the main window (the same classes, texts, sizes, font, tab
-// pages, status bar, icons and logo), written the shortest way, with
-// fixed places and no layout code. Prints the time to its first paint like
+// pages, status bar, icons and logo), written the shortest way, with the
+// places of the form's description and no layout code. Prints the time to its first paint like
 // bench-program-window and ends.
 #include "FirstPaint.h"
-#include "FormText.h"
+#include "FormLayout.h"
 #include "Resources.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,12 @@
 namespace form = brenvik::form;
 
 namespace {
+
+// A control of the main window, by name, while compiling.
+consteval const form::Control &Row(form::Text name)
+{
+    return form::ControlNamed(form::MainWindow, name);
+}
 
 std::wstring Wide(std::string_view text)
 {
@@ -43,15 +50,34 @@ HWND Add(HWND parent, const wchar_t *className, std::string_view text, DWORD sty
                            S(width), S(height), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-// A group with a field and its hint, at `top` in `page`, 72 pixels high.
-void FieldGroup(HWND page, int width, int top, std::string_view caption, std::string_view text,
-                std::string_view hint, int length)
+// A group with a field and its hint, at `top` in `page`.
+void FieldGroup(HWND page, int width, int top, const form::Control &group, const form::Control &field)
 {
-    Add(page, WC_BUTTONW, caption, BS_GROUPBOX, 0, top, width, 72);
-    HWND field
-        = Add(page, WC_EDITW, text, WS_TABSTOP | ES_AUTOHSCROLL, 8, top + 16, 497, 20, WS_EX_CLIENTEDGE);
-    SendMessageW(field, EM_SETLIMITTEXT, static_cast<WPARAM>(length), 0);
-    Add(page, WC_STATICW, hint, SS_LEFT | SS_NOPREFIX, 8, top + 48, width - 16, 14);
+    const form::Rect place = field.rect;
+    const form::Rect hint = form::MainControls.at(form::IndexOf(form::MainControls, field.hint)).rect;
+    Add(page, WC_BUTTONW, group.text, BS_GROUPBOX, 0, top, width, group.rect.height);
+    HWND edit = Add(page, WC_EDITW, field.text, WS_TABSTOP | ES_AUTOHSCROLL, place.left, top + place.top,
+                    place.width, place.height, WS_EX_CLIENTEDGE);
+    SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
+    Add(page, WC_STATICW, form::MainControls.at(form::IndexOf(form::MainControls, field.hint)).text,
+        SS_LEFT | SS_NOPREFIX, hint.left, top + hint.top, width - 2 * hint.left, 14);
+}
+
+// The help lines of a group at `top`.
+void HelpLines(HWND page, int width, int top, std::span<const form::Text> lines)
+{
+    int line = 0;
+    for (const std::string_view text : lines) {
+        const form::Rect place = form::layout::HelpLine(line++);
+        Add(page, WC_STATICW, text, SS_LEFT | SS_NOPREFIX, place.left, top + place.top,
+            width - 2 * place.left, 14);
+    }
+}
+
+void Button(HWND page, int top, const form::Control &button)
+{
+    Add(page, WC_BUTTONW, button.text, WS_TABSTOP | BS_PUSHBUTTON, button.rect.left, top + button.rect.top,
+        button.rect.width, button.rect.height);
 }
 
 LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -102,24 +128,27 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*l
     windowClass.lpszClassName = L"BareTabPage";
     RegisterClassExW(&windowClass);
 
-    HWND window = CreateWindowExW(0, L"BareWindow", Wide(form::MainCaption).c_str(),
+    HWND window = CreateWindowExW(0, L"BareWindow", Wide(form::MainWindow.caption).c_str(),
                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                                   0, 0, 0, 0, nullptr, nullptr, hInstance, nullptr);
     dpi = GetDpiForWindow(window);
-    const int width = form::MainClientWidth;
-    const int height = form::MainClientHeight;
+    const int width = form::MainWindow.clientWidth;
+    const int height = form::MainWindow.clientHeight;
+    const int statusHeight = Row("sbTitle").rect.height;
 
     HWND status = Add(window, STATUSCLASSNAMEW, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0,
-                      height - 25, width, 25);
-    int parts[] = {S(160), -1};
+                      height - statusHeight, width, statusHeight);
+    int parts[] = {S(form::StatusPanels.at(0).width), -1};
     SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     SendMessageW(status, SB_SETTEXTW, SBT_RTLREADING,
-                 reinterpret_cast<LPARAM>((L"\t" + Wide(form::WebAddress)).c_str()));
-    SendMessageW(status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(Wide(form::SupportAddress).c_str()));
+                 reinterpret_cast<LPARAM>((L"\t" + Wide(form::StatusPanels.at(0).text)).c_str()));
+    SendMessageW(status, SB_SETTEXTW, 1,
+                 reinterpret_cast<LPARAM>(Wide(form::StatusPanels.at(1).text).c_str()));
 
-    tabs = Add(window, WC_TABCONTROLW, "", WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, width, height - 25);
-    RECT area{0, 0, S(width), S(height - 25)};
-    for (const std::string_view caption : {form::StudyTab, form::BeaconTab, form::AboutTab}) {
+    tabs = Add(window, WC_TABCONTROLW, "", WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, width, height - statusHeight);
+    RECT area{0, 0, S(width), S(height - statusHeight)};
+    for (const std::string_view caption :
+         {Row("tbStudy").text, Row("tabBeacon").text, Row("TabSheet1").text}) {
         std::wstring text = Wide(caption);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
@@ -135,47 +164,53 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*l
     const int pageWidth = MulDiv(area.right - area.left, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
     const int pageHeight = MulDiv(area.bottom - area.top, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi));
 
+    // The groups' tops, stacked as they are docked.
+    constexpr int notifyTop = Row("GBUUIDType").rect.height;
+    constexpr int writeTop = notifyTop + Row("GBUUIDNotify").rect.height;
+    constexpr int studyHelpTop = writeTop + Row("GBUUIDWrite").rect.height;
+    const int buttonTop = pageHeight - Row("GBButton").rect.height;
     HWND study = pages[0];
-    Add(study, WC_BUTTONW, form::UuidTypeCaption, BS_GROUPBOX, 0, 0, pageWidth, 41);
-    Add(study, WC_STATICW, form::UuidTypeLabel, SS_LEFT | SS_NOPREFIX, 8, 19, 100, 14);
-    HWND type = Add(study, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 112, 16, 393, 80);
-    for (const std::string_view item : form::UuidTypes)
+    Add(study, WC_BUTTONW, Row("GBUUIDType").text, BS_GROUPBOX, 0, 0, pageWidth, notifyTop);
+    const form::Rect typeLabel = Row("lbUUIDType").rect;
+    const form::Rect typePlace = Row("cbUUIDType").rect;
+    Add(study, WC_STATICW, Row("lbUUIDType").text, SS_LEFT | SS_NOPREFIX, typeLabel.left, typeLabel.top,
+        typePlace.left - typeLabel.left - 4, 14);
+    HWND type = Add(study, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, typePlace.left,
+                    typePlace.top, typePlace.width, form::layout::DropDownHeight);
+    for (const std::string_view item : Row("cbUUIDType").items)
         SendMessageW(type, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
     SendMessageW(type, CB_SETCURSEL, 0, 0);
-    FieldGroup(study, pageWidth, 113, form::WriteCaption, form::WriteDefault, form::WriteHint,
-               form::UuidFieldLength);
-    FieldGroup(study, pageWidth, 41, form::NotifyCaption, form::NotifyDefault, form::NotifyHint,
-               form::UuidFieldLength);
-    Add(study, WC_BUTTONW, form::HelpCaption, BS_GROUPBOX, 0, 185, pageWidth, pageHeight - 185 - 44);
-    int top = 185 + 24;
-    for (const std::string_view line : form::StudyHelp) {
-        Add(study, WC_STATICW, line, SS_LEFT | SS_NOPREFIX, 8, top, pageWidth - 16, 14);
-        top += 16;
-    }
-    Add(study, WC_BUTTONW, "", BS_GROUPBOX, 0, pageHeight - 44, pageWidth, 44);
-    Add(study, WC_BUTTONW, form::ShowButton, WS_TABSTOP | BS_PUSHBUTTON, 344, pageHeight - 44 + 11, 155, 25);
+    FieldGroup(study, pageWidth, writeTop, Row("GBUUIDWrite"), Row("edtCharWrite"));
+    FieldGroup(study, pageWidth, notifyTop, Row("GBUUIDNotify"), Row("edtCharNotify"));
+    Add(study, WC_BUTTONW, Row("GBHelp").text, BS_GROUPBOX, 0, studyHelpTop, pageWidth,
+        buttonTop - studyHelpTop);
+    HelpLines(study, pageWidth, studyHelpTop, form::StudyHelp);
+    Add(study, WC_BUTTONW, "", BS_GROUPBOX, 0, buttonTop, pageWidth, Row("GBButton").rect.height);
+    Button(study, buttonTop, Row("btnShow"));
 
+    constexpr int majorTop = Row("gbiBeaconUUID").rect.height;
+    constexpr int minorTop = majorTop + Row("gbiBeaconMajor").rect.height;
+    constexpr int beaconHelpTop = minorTop + Row("gbiBeaconMinor").rect.height;
     HWND beacon = pages[1];
-    FieldGroup(beacon, pageWidth, 144, form::MinorCaption, form::MinorDefault, form::MinorHint,
-               form::ValueFieldLength);
-    FieldGroup(beacon, pageWidth, 0, form::BeaconUuidCaption, form::BeaconUuidDefault, form::BeaconUuidHint,
-               form::UuidFieldLength);
-    FieldGroup(beacon, pageWidth, 72, form::MajorCaption, form::MajorDefault, form::MajorHint,
-               form::ValueFieldLength);
-    Add(beacon, WC_BUTTONW, form::HelpCaption, BS_GROUPBOX, 0, 216, pageWidth, pageHeight - 216);
-    top = 216 + 24;
-    for (const std::string_view line : form::BeaconHelp) {
-        Add(beacon, WC_STATICW, line, SS_LEFT | SS_NOPREFIX, 8, top, pageWidth - 16, 14);
-        top += 16;
-    }
-    Add(beacon, WC_BUTTONW, form::BeaconButton, WS_TABSTOP | BS_PUSHBUTTON, 272, 216 + 80, 227, 25);
+    FieldGroup(beacon, pageWidth, minorTop, Row("gbiBeaconMinor"), Row("edtiBeaconMinor"));
+    FieldGroup(beacon, pageWidth, 0, Row("gbiBeaconUUID"), Row("edtiBeaconUUID"));
+    FieldGroup(beacon, pageWidth, majorTop, Row("gbiBeaconMajor"), Row("edtiBeaconMajor"));
+    Add(beacon, WC_BUTTONW, Row("gbiBeaconHelp").text, BS_GROUPBOX, 0, beaconHelpTop, pageWidth,
+        pageHeight - beaconHelpTop);
+    HelpLines(beacon, pageWidth, beaconHelpTop, form::BeaconHelp);
+    Button(beacon, beaconHelpTop, Row("btniBeacon"));
 
     HWND about = pages[2];
-    HWND logo = Add(about, WC_STATICW, form::LogoName, SS_ICON, 112, 134, 32, 32);
-    const auto logoIcon = static_cast<HICON>(LoadImageW(hInstance, MAKEINTRESOURCEW(BRENVIK_ICON_LOGO),
-                                                        IMAGE_ICON, S(32), S(32), LR_DEFAULTCOLOR));
+    const form::Rect logoPlace = Row("imgLogo").rect;
+    HWND logo = Add(about, WC_STATICW, Row("imgLogo").text, SS_ICON, logoPlace.left, logoPlace.top,
+                    logoPlace.width, logoPlace.height);
+    const auto logoIcon
+        = static_cast<HICON>(LoadImageW(hInstance, MAKEINTRESOURCEW(BRENVIK_ICON_LOGO), IMAGE_ICON,
+                                        S(logoPlace.width), S(logoPlace.height), LR_DEFAULTCOLOR));
     SendMessageW(logo, STM_SETICON, reinterpret_cast<WPARAM>(logoIcon), 0);
-    Add(about, WC_STATICW, form::Building, SS_LEFT | SS_NOPREFIX, 168, 144, 80, 14);
+    const form::Rect buildingPlace = Row("lbBuilding").rect;
+    Add(about, WC_STATICW, Row("lbBuilding").text, SS_LEFT | SS_NOPREFIX, buildingPlace.left,
+        buildingPlace.top, 80, 14);
 
     LOGFONTW font{};
     font.lfHeight = -S(form::FontPixelHeight);

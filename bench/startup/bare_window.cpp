@@ -3,7 +3,8 @@
 
 // The yardstick for the program's start-up: a plain Qt main window with the
 // same number and kinds of widgets as TfrmMain, showing the same texts in the
-// same places and asking for the same font, built with Qt alone (no font of
+// same places (all taken from the form's description) and asking for the
+// same font, built with Qt alone (no font of
 // our own, no icons from resources, no command-list code). It prints the
 // time from process start to its first paint and quits, as program_window
 // does for the program's own window. What it leaves out that the program
@@ -14,7 +15,7 @@
 //   them showing a 32 x 32 picture), 5 line edits, 1 combo box with 2 items,
 //   2 push buttons, status bar holding 2 of the labels
 #include "FirstPaint.h"
-#include "FormText.h"
+#include "FormLayout.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,36 +30,59 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <span>
+
 namespace {
 
 namespace form = brenvik::form;
+
+// A control of the main window, by name, while compiling.
+consteval const form::Control &Row(form::Text name)
+{
+    return form::ControlNamed(form::MainWindow, name);
+}
 
 QString Text(form::Text text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QGroupBox *Group(QVBoxLayout *dock, const QString &title, int height)
+QGroupBox *Group(QVBoxLayout *dock, const form::Control &row)
 {
-    auto *group = new QGroupBox(title);
+    const int height = row.dock == form::Dock::rest ? 0 : row.rect.height;
+    auto *group = new QGroupBox(Text(row.text));
     if (height > 0)
         group->setFixedHeight(height);
     dock->addWidget(group, height > 0 ? 0 : 1);
     return group;
 }
 
-void Label(QWidget *parent, const QString &text, int left, int top)
+void Label(QWidget *parent, form::Text text, form::Rect place)
 {
-    auto *label = new QLabel(text, parent);
-    label->move(left, top);
+    auto *label = new QLabel(Text(text), parent);
+    label->move(place.left, place.top);
     label->adjustSize();
 }
 
-void Field(QGroupBox *group, form::Text text, form::Text hint)
+void Field(QGroupBox *group, const form::Control &field)
 {
-    auto *field = new QLineEdit(Text(text), group);
-    field->setGeometry(8, 16, 497, 20);
-    Label(group, Text(hint), 8, 48);
+    auto *edit = new QLineEdit(Text(field.text), group);
+    edit->setGeometry(field.rect.left, field.rect.top, field.rect.width, field.rect.height);
+    const form::Control &hint = form::MainControls.at(form::IndexOf(form::MainControls, field.hint));
+    Label(group, hint.text, hint.rect);
+}
+
+void Button(QWidget *parent, const form::Control &button)
+{
+    (new QPushButton(Text(button.text), parent))
+        ->setGeometry(button.rect.left, button.rect.top, button.rect.width, button.rect.height);
+}
+
+void HelpLines(QGroupBox *group, std::span<const form::Text> lines)
+{
+    int line = 0;
+    for (const form::Text text : lines)
+        Label(group, text, form::layout::HelpLine(line++));
 }
 
 QVBoxLayout *Dock(QWidget *page)
@@ -78,8 +102,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     QMainWindow window;
-    window.setWindowTitle(Text(form::MainCaption));
-    window.setFixedSize(form::MainClientWidth, form::MainClientHeight);
+    window.setWindowTitle(Text(form::MainWindow.caption));
+    window.setFixedSize(form::MainWindow.clientWidth, form::MainWindow.clientHeight);
     auto *tabs = new QTabWidget(&window);
     // The form's font from the installed faces; the status bar keeps Qt's.
     QFont font;
@@ -91,58 +115,50 @@ int main(int argc, char *argv[])
     window.setCentralWidget(tabs);
 
     auto *first = new QWidget;
-    tabs->addTab(first, Text(form::StudyTab));
+    tabs->addTab(first, Text(Row("tbStudy").text));
     QVBoxLayout *firstDock = Dock(first);
-    QGroupBox *choice = Group(firstDock, Text(form::UuidTypeCaption), 41);
-    Label(choice, Text(form::UuidTypeLabel), 8, 19);
+    QGroupBox *choice = Group(firstDock, Row("GBUUIDType"));
+    Label(choice, Row("lbUUIDType").text, Row("lbUUIDType").rect);
     auto *combo = new QComboBox(choice);
-    for (const form::Text item : form::UuidTypes)
+    for (const form::Text item : Row("cbUUIDType").items)
         combo->addItem(Text(item));
-    combo->setGeometry(112, 16, 393, combo->sizeHint().height());
-    Field(Group(firstDock, Text(form::NotifyCaption), 72), form::NotifyDefault, form::NotifyHint);
-    Field(Group(firstDock, Text(form::WriteCaption), 72), form::WriteDefault, form::WriteHint);
-    QGroupBox *firstHelp = Group(firstDock, Text(form::HelpCaption), 0);
-    int top = 24;
-    for (const form::Text line : form::StudyHelp) {
-        Label(firstHelp, Text(line), 8, top);
-        top += 16;
-    }
-    QGroupBox *buttonGroup = Group(firstDock, QString(), 44);
-    (new QPushButton(Text(form::ShowButton), buttonGroup))->setGeometry(344, 11, 155, 25);
+    const form::Rect comboPlace = Row("cbUUIDType").rect;
+    combo->setGeometry(comboPlace.left, comboPlace.top, comboPlace.width, combo->sizeHint().height());
+    Field(Group(firstDock, Row("GBUUIDNotify")), Row("edtCharNotify"));
+    Field(Group(firstDock, Row("GBUUIDWrite")), Row("edtCharWrite"));
+    HelpLines(Group(firstDock, Row("GBHelp")), form::StudyHelp);
+    Button(Group(firstDock, Row("GBButton")), Row("btnShow"));
 
     auto *second = new QWidget;
-    tabs->addTab(second, Text(form::BeaconTab));
+    tabs->addTab(second, Text(Row("tabBeacon").text));
     QVBoxLayout *secondDock = Dock(second);
-    Field(Group(secondDock, Text(form::BeaconUuidCaption), 72), form::BeaconUuidDefault,
-          form::BeaconUuidHint);
-    Field(Group(secondDock, Text(form::MajorCaption), 72), form::MajorDefault, form::MajorHint);
-    Field(Group(secondDock, Text(form::MinorCaption), 72), form::MinorDefault, form::MinorHint);
-    QGroupBox *secondHelp = Group(secondDock, Text(form::HelpCaption), 0);
-    top = 24;
-    for (const form::Text line : form::BeaconHelp) {
-        Label(secondHelp, Text(line), 8, top);
-        top += 16;
-    }
-    (new QPushButton(Text(form::BeaconButton), secondHelp))->setGeometry(272, 80, 227, 25);
+    Field(Group(secondDock, Row("gbiBeaconUUID")), Row("edtiBeaconUUID"));
+    Field(Group(secondDock, Row("gbiBeaconMajor")), Row("edtiBeaconMajor"));
+    Field(Group(secondDock, Row("gbiBeaconMinor")), Row("edtiBeaconMinor"));
+    QGroupBox *secondHelp = Group(secondDock, Row("gbiBeaconHelp"));
+    HelpLines(secondHelp, form::BeaconHelp);
+    Button(secondHelp, Row("btniBeacon"));
 
     auto *third = new QWidget;
-    tabs->addTab(third, Text(form::AboutTab));
+    tabs->addTab(third, Text(Row("TabSheet1").text));
     auto *picture = new QLabel(third);
-    QPixmap square(32, 32);
+    const form::Rect picturePlace = Row("imgLogo").rect;
+    QPixmap square(picturePlace.width, picturePlace.height);
     square.fill(Qt::darkBlue);
     picture->setPixmap(square);
-    picture->setGeometry(112, 134, 32, 32);
-    Label(third, Text(form::Building), 168, 144);
+    picture->setGeometry(picturePlace.left, picturePlace.top, picturePlace.width, picturePlace.height);
+    Label(third, Row("lbBuilding").text, Row("lbBuilding").rect);
 
     auto *status = new QStatusBar;
-    status->setFixedHeight(25);
+    status->setFixedHeight(Row("sbTitle").rect.height);
     status->setSizeGripEnabled(false);
-    auto *web = new QLabel(Text(form::WebAddress));
-    web->setFixedWidth(160);
+    const form::StatusPanel &webPanel = form::StatusPanels.at(0);
+    auto *web = new QLabel(Text(webPanel.text));
+    web->setFixedWidth(webPanel.width);
     web->setAlignment(Qt::AlignCenter);
     web->setLayoutDirection(Qt::RightToLeft);
     status->addWidget(web);
-    status->addWidget(new QLabel(Text(form::SupportAddress)), 1);
+    status->addWidget(new QLabel(Text(form::StatusPanels.at(1).text)), 1);
     window.setStatusBar(status);
 
     const startup_bench::FirstPaintWatch watch(&window, mainMs);

@@ -9,6 +9,7 @@
 // that compares the WebAssembly build with the native one uses it too.
 
 #include "CommandList.h"
+#include "FormLayout.h"
 
 #include <cstdint>
 #include <string>
@@ -18,25 +19,6 @@
 namespace brenvik::web {
 
 enum class ResultKind : std::int32_t { list = 0, rejection = 1 };
-
-[[nodiscard]] constexpr std::string_view FocusName(FocusField field) noexcept
-{
-    switch (field) {
-    case FocusField::edtCharNotify:
-        return "edtCharNotify";
-    case FocusField::edtCharWrite:
-        return "edtCharWrite";
-    case FocusField::edtiBeaconUUID:
-        return "edtiBeaconUUID";
-    case FocusField::edtiBeaconMajor:
-        return "edtiBeaconMajor";
-    case FocusField::edtiBeaconMinor:
-        return "edtiBeaconMinor";
-    case FocusField::none:
-        break;
-    }
-    return {};
-}
 
 // Writes the outcome's bytes into `out` and returns its kind.
 inline ResultKind WriteResult(const ListOutcome &outcome, std::string &out)
@@ -50,7 +32,7 @@ inline ResultKind WriteResult(const ListOutcome &outcome, std::string &out)
         return ResultKind::list;
     }
     const auto &rejection = std::get<InputRejection>(outcome);
-    out += FocusName(rejection.focus);
+    out += form::FieldName(rejection.focus);
     out += '\n';
     out += rejection.message;
     return ResultKind::rejection;

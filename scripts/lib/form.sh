@@ -6,12 +6,12 @@
 # tools/form-facts prints it, never typed here again.
 
 # The captions form_facts sets, named here for the scripts that use them.
-MESSAGE_CAPTION='' frmMain_CAPTION='' frmResult_CAPTION=''
+MESSAGE_CAPTION='' frmMain_CAPTION='' frmResult_CAPTION='' frmMain_CLASS='' frmResult_CLASS=''
 
 # form_facts: builds tools/form-facts once (again when its sources change,
 # with g++ alone: the Windows scripts have no native CMake build) and sets
 # what it prints: MESSAGE_CAPTION; for each window (frmMain, frmResult)
-# NAME_CAPTION and NAME_CLIENT (WIDTHxHEIGHT at 96 DPI); for each control
+# NAME_CAPTION, NAME_CLASS and NAME_CLIENT (WIDTHxHEIGHT at 96 DPI); for each control
 # TABS_TO_NAME, the presses of Tab from where the focus starts (the tab
 # strip, in the list window the list) to it. Then the keys of the steps the
 # scripts take (below).
@@ -28,6 +28,8 @@ form_facts() {
     local facts
     facts=$("$tool" --shell) || fail "tools/form-facts printed nothing"
     eval "$facts"
+    # The windows by their classes, for the Windows program's tools.
+    main_class=$frmMain_CLASS list_class=$frmResult_CLASS
 
     # The keys a user presses for the steps the scripts take, each from where
     # the focus is at that step. On the study tab, from the tab strip, the

@@ -13,11 +13,8 @@ WINE_PACKAGES=(wine wine64 fonts-wine)
 
 wine64=/usr/lib/wine/wine64
 
-# The program's windows by their classes (the form's own names): the main
-# window, a command list
-# window, a message box.
-main_class=TfrmMain
-list_class=TfrmResult
+# A message box by its class; the program's own windows by theirs, from
+# form_facts (main_class, list_class).
 message_class='#32770'
 
 # build_windows TARGET...: the "windows" preset's build (build/windows) of

@@ -8,6 +8,7 @@
 
 #include "ATCommandList.h"
 #include "Centring.h"
+#include "ExpectedLayout.h"
 #include "ExpectedTexts.h"
 #include "FormStyle.h"
 #include "ModalHelper.h"
@@ -38,6 +39,7 @@
 #include <utility>
 
 using namespace brenvik::expected::shown;
+namespace layout = brenvik::expect::layout;
 
 namespace {
 
@@ -412,9 +414,10 @@ void tst_MainWindow::frame()
 {
     QCOMPARE(window->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Brenvik Config Assistant V1.02"));
-    QCOMPARE(window->size(), QSize(520, 384));
-    QCOMPARE(window->minimumSize(), QSize(520, 384));
-    QCOMPARE(window->maximumSize(), QSize(520, 384));
+    const QSize client(layout::mainClient.width, layout::mainClient.height);
+    QCOMPARE(window->size(), client);
+    QCOMPARE(window->minimumSize(), client);
+    QCOMPARE(window->maximumSize(), client);
 
     const Qt::WindowFlags flags = window->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
@@ -668,15 +671,11 @@ void tst_MainWindow::positions_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry"); // height 0: whatever the control needs
 
-    QTest::newRow("cbUUIDType") << 0 << QStringLiteral("cbUUIDType") << QRect(112, 16, 393, 0);
-    QTest::newRow("edtCharNotify") << 0 << QStringLiteral("edtCharNotify") << QRect(8, 16, 497, 20);
-    QTest::newRow("edtCharWrite") << 0 << QStringLiteral("edtCharWrite") << QRect(8, 16, 497, 20);
-    QTest::newRow("btnShow") << 0 << QStringLiteral("btnShow") << QRect(344, 11, 155, 25);
-    QTest::newRow("edtiBeaconUUID") << 1 << QStringLiteral("edtiBeaconUUID") << QRect(8, 16, 497, 20);
-    QTest::newRow("edtiBeaconMajor") << 1 << QStringLiteral("edtiBeaconMajor") << QRect(8, 16, 497, 20);
-    QTest::newRow("edtiBeaconMinor") << 1 << QStringLiteral("edtiBeaconMinor") << QRect(8, 16, 497, 20);
-    QTest::newRow("btniBeacon") << 1 << QStringLiteral("btniBeacon") << QRect(272, 80, 227, 25);
-    QTest::newRow("imgLogo") << 2 << QStringLiteral("imgLogo") << QRect(112, 134, 32, 32);
+    // The fields, the drop-down list, the buttons and the logo; labels fit their texts (tst_textfit).
+    for (const layout::Place &place : layout::places)
+        if (place.width > 0)
+            QTest::newRow(place.name.data())
+                << place.tab << Latin1(place.name) << QRect(place.left, place.top, place.width, place.height);
 }
 
 void tst_MainWindow::positions()
@@ -703,18 +702,30 @@ void tst_MainWindow::positions()
                             .arg(control->parentWidget()->height())));
 }
 
+namespace {
+
+// The page's groups, across it, from the top down: fixed heights above the
+// one that fills the rest, fixed heights below it.
+void CheckDocking(QWidget *page, const layout::DockedPage &docked)
+{
+    const int width = page->width();
+    int rest = page->height();
+    for (const layout::Group &group : docked.groups)
+        rest -= group.height;
+    int top = 0;
+    for (const layout::Group &group : docked.groups) {
+        const int height = group.height > 0 ? group.height : rest;
+        QCOMPARE(page->findChild<QWidget *>(Latin1(group.name))->geometry(), QRect(0, top, width, height));
+        top += height;
+    }
+    QCOMPARE(top, page->height());
+}
+
+} // namespace
+
 void tst_MainWindow::studyPageDocking()
 {
-    QWidget *page = Control(QStringLiteral("tbStudy"));
-    const int width = page->width();
-    const int height = page->height();
-    // Three groups stacked from the top, the button group at the bottom, the
-    // help group filling what is left between them.
-    QCOMPARE(Control(QStringLiteral("GBUUIDType"))->geometry(), QRect(0, 0, width, 41));
-    QCOMPARE(Control(QStringLiteral("GBUUIDNotify"))->geometry(), QRect(0, 41, width, 72));
-    QCOMPARE(Control(QStringLiteral("GBUUIDWrite"))->geometry(), QRect(0, 113, width, 72));
-    QCOMPARE(Control(QStringLiteral("GBHelp"))->geometry(), QRect(0, 185, width, height - 185 - 44));
-    QCOMPARE(Control(QStringLiteral("GBButton"))->geometry(), QRect(0, height - 44, width, 44));
+    CheckDocking(Control(QStringLiteral("tbStudy")), layout::dockedPages[0]);
     // The help group has room for its four lines.
     QVERIFY(Control(QStringLiteral("GBHelp"))->height() >= 72 + 16);
 }
@@ -723,12 +734,7 @@ void tst_MainWindow::beaconPageDocking()
 {
     ShowTab(1);
     QWidget *page = Control(QStringLiteral("tabBeacon"));
-    const int width = page->width();
-    const int height = page->height();
-    QCOMPARE(Control(QStringLiteral("gbiBeaconUUID"))->geometry(), QRect(0, 0, width, 72));
-    QCOMPARE(Control(QStringLiteral("gbiBeaconMajor"))->geometry(), QRect(0, 72, width, 72));
-    QCOMPARE(Control(QStringLiteral("gbiBeaconMinor"))->geometry(), QRect(0, 144, width, 72));
-    QCOMPARE(Control(QStringLiteral("gbiBeaconHelp"))->geometry(), QRect(0, 216, width, height - 216));
+    CheckDocking(page, layout::dockedPages[1]);
     // Both pages share the tab control's page area.
     QCOMPARE(page->size(), Control(QStringLiteral("tbStudy"))->size());
 }
@@ -760,7 +766,7 @@ void tst_MainWindow::statusBar()
 {
     auto *sbTitle = Control<QStatusBar>(QStringLiteral("sbTitle"));
     QCOMPARE(window->statusBar(), sbTitle);
-    QCOMPARE(sbTitle->height(), 25);
+    QCOMPARE(sbTitle->height(), layout::statusBarHeight);
     QCOMPARE(sbTitle->geometry().bottom(), window->height() - 1);
     QCOMPARE(sbTitle->width(), window->width());
     QVERIFY(!sbTitle->isSizeGripEnabled());
@@ -773,7 +779,7 @@ void tst_MainWindow::statusBar()
     QLabel *mail = web == panels.at(0) ? panels.at(1) : panels.at(0);
     QVERIFY(web->isVisible());
     QVERIFY(mail->isVisible());
-    QCOMPARE(web->width(), 160);
+    QCOMPARE(web->width(), layout::webPanelWidth);
     QVERIFY(web->alignment().testFlag(Qt::AlignHCenter));
     QCOMPARE(web->layoutDirection(), Qt::RightToLeft);
     QVERIFY(web->text().endsWith(QLatin1String(".example")));
@@ -866,18 +872,13 @@ void tst_MainWindow::keyboardOrder_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<QStringList>("order");
 
-    // The Write field comes before the Notify field although it stands below it.
-    QTest::newRow("study tab") << 0
-                               << QStringList{QStringLiteral("tab strip"),    QStringLiteral("cbUUIDType"),
-                                              QStringLiteral("edtCharWrite"), QStringLiteral("edtCharNotify"),
-                                              QStringLiteral("btnShow"),      QStringLiteral("tab strip")};
-    QTest::newRow("iBeacon tab") << 1
-                                 << QStringList{
-                                        QStringLiteral("tab strip"),      QStringLiteral("edtiBeaconMinor"),
-                                        QStringLiteral("edtiBeaconUUID"), QStringLiteral("edtiBeaconMajor"),
-                                        QStringLiteral("btniBeacon"),     QStringLiteral("tab strip")};
-    QTest::newRow("about tab: nothing to stop at")
-        << 2 << QStringList{QStringLiteral("tab strip"), QStringLiteral("tab strip")};
+    const char *const rows[] = {"study tab", "iBeacon tab", "about tab: nothing to stop at"};
+    for (const layout::TabOrder &tab : layout::keyboardOrder) {
+        QStringList order{QStringLiteral("tab strip")};
+        for (const std::string_view control : tab.controls)
+            order << Latin1(control);
+        QTest::newRow(rows[tab.tab]) << tab.tab << (order << QStringLiteral("tab strip"));
+    }
 }
 
 void tst_MainWindow::keyboardOrder()

@@ -6,6 +6,7 @@
 
 #include "ATCommandList.h"
 #include "Centring.h"
+#include "ExpectedLayout.h"
 #include "ExpectedTexts.h"
 #include "FormStyle.h"
 #include "ModalHelper.h"
@@ -27,7 +28,14 @@
 #include <functional>
 #include <memory>
 
+namespace layout = brenvik::expect::layout;
+
 namespace {
+
+QRect QtRect(const layout::Rect &rect)
+{
+    return {rect.left, rect.top, rect.width, rect.height};
+}
 
 QPlainTextEdit *MemLog(const TfrmResult &window)
 {
@@ -109,10 +117,11 @@ void tst_ResultWindow::frame()
     QCOMPARE(window.windowTitle(), QStringLiteral("AT Commands List"));
     QVERIFY(window.parentWidget() == nullptr);
 
-    // A fixed client area of 467 x 424.
-    QCOMPARE(window.size(), QSize(467, 424));
-    QCOMPARE(window.minimumSize(), QSize(467, 424));
-    QCOMPARE(window.maximumSize(), QSize(467, 424));
+    // A fixed client area.
+    const QSize client(layout::resultClient.width, layout::resultClient.height);
+    QCOMPARE(window.size(), client);
+    QCOMPARE(window.minimumSize(), client);
+    QCOMPARE(window.maximumSize(), client);
 
     // Close box only: no minimise, no maximise.
     const Qt::WindowFlags flags = window.windowFlags();
@@ -135,9 +144,9 @@ void tst_ResultWindow::controls_data()
     QTest::addColumn<QRect>("geometry");
 
     QTest::newRow("GBResult docked at the top, full width")
-        << QStringLiteral("GBResult") << QStringLiteral("QGroupBox") << QRect(0, 0, 467, 385);
+        << QStringLiteral("GBResult") << QStringLiteral("QGroupBox") << QtRect(layout::resultGroup);
     QTest::newRow("btnOK under the group, left of the centre line")
-        << QStringLiteral("btnOK") << QStringLiteral("QPushButton") << QRect(176, 392, 75, 25);
+        << QStringLiteral("btnOK") << QStringLiteral("QPushButton") << QtRect(layout::okButton);
 }
 
 void tst_ResultWindow::controls()

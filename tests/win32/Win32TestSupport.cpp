@@ -90,7 +90,7 @@ OpenMain::OpenMain(TfrmMain &opened)
 
 void OpenMain::ShowTab(int index)
 {
-    const HWND tabs = Control(handle, ControlId::MainPage);
+    const HWND tabs = Control(handle, ControlId::Of("MainPage"));
     SetFocus(tabs);
     // As a click on the tab does it: the selection, then its notice.
     TabCtrl_SetCurFocus(tabs, index);
@@ -100,11 +100,13 @@ void OpenMain::ShowTab(int index)
 std::vector<std::string> OpenMain::UserState() const
 {
     std::vector<std::string> state;
-    for (const int id : {ControlId::edtCharNotify, ControlId::edtCharWrite, ControlId::edtiBeaconUUID,
-                         ControlId::edtiBeaconMajor, ControlId::edtiBeaconMinor})
+    for (const int id :
+         {ControlId::Of("edtCharNotify"), ControlId::Of("edtCharWrite"), ControlId::Of("edtiBeaconUUID"),
+          ControlId::Of("edtiBeaconMajor"), ControlId::Of("edtiBeaconMinor")})
         state.push_back(Text(Control(handle, id)));
-    state.push_back(std::to_string(SendMessageW(Control(handle, ControlId::cbUUIDType), CB_GETCURSEL, 0, 0)));
-    state.push_back(std::to_string(TabCtrl_GetCurSel(Control(handle, ControlId::MainPage))));
+    state.push_back(
+        std::to_string(SendMessageW(Control(handle, ControlId::Of("cbUUIDType")), CB_GETCURSEL, 0, 0)));
+    state.push_back(std::to_string(TabCtrl_GetCurSel(Control(handle, ControlId::Of("MainPage")))));
     return state;
 }
 
@@ -146,7 +148,7 @@ std::vector<std::string> Lines(std::string_view text)
 ListSeen ReadList(HWND list)
 {
     ListSeen seen;
-    seen.lines = Lines(Text(Control(list, ControlId::memLog)));
+    seen.lines = Lines(Text(Control(list, ControlId::Of("memLog"))));
     seen.owner = GetWindow(list, GW_OWNER);
     seen.ownerEnabled = seen.owner != nullptr && IsWindowEnabled(seen.owner) != FALSE;
     if (IsChild(list, GetFocus()) != FALSE)
@@ -223,7 +225,7 @@ ListSeen ClickForList(OpenMain &main, int button, CloseBy closeBy, int *opened)
         ModalWatcher watcher(main.handle, [&](HWND list) {
             seen = ReadList(list);
             if (closeBy == CloseBy::okButton)
-                PostMessageW(Control(list, ControlId::btnOK), BM_CLICK, 0, 0);
+                PostMessageW(Control(list, ControlId::Of("btnOK")), BM_CLICK, 0, 0);
             else
                 PostMessageW(list, WM_SYSCOMMAND, SC_CLOSE, 0);
         });

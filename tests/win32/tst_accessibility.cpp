@@ -65,13 +65,13 @@ struct Named {
     LONG role;
 };
 constexpr Named named[] = {
-    {id::edtCharNotify, 0, form::NotifyCaption, ROLE_SYSTEM_TEXT},
-    {id::edtCharWrite, 0, form::WriteCaption, ROLE_SYSTEM_TEXT},
-    {id::edtiBeaconUUID, 1, form::BeaconUuidCaption, ROLE_SYSTEM_TEXT},
-    {id::edtiBeaconMajor, 1, form::MajorCaption, ROLE_SYSTEM_TEXT},
-    {id::edtiBeaconMinor, 1, form::MinorCaption, ROLE_SYSTEM_TEXT},
+    {id::Of("edtCharNotify"), 0, form::NotifyCaption, ROLE_SYSTEM_TEXT},
+    {id::Of("edtCharWrite"), 0, form::WriteCaption, ROLE_SYSTEM_TEXT},
+    {id::Of("edtiBeaconUUID"), 1, form::BeaconUuidCaption, ROLE_SYSTEM_TEXT},
+    {id::Of("edtiBeaconMajor"), 1, form::MajorCaption, ROLE_SYSTEM_TEXT},
+    {id::Of("edtiBeaconMinor"), 1, form::MinorCaption, ROLE_SYSTEM_TEXT},
     // Wine names a drop-down list by its item; Windows by the label before it.
-    {id::cbUUIDType, 0, form::UuidTypeLabel, ROLE_SYSTEM_COMBOBOX},
+    {id::Of("cbUUIDType"), 0, form::UuidTypeLabel, ROLE_SYSTEM_COMBOBOX},
 };
 
 } // namespace
@@ -90,7 +90,7 @@ TEST_SUITE("accessibility")
                 main.ShowTab(row.tab);
                 const Reported reported = Report(main[row.control]);
                 REQUIRE(reported.found == S_OK);
-                if (wine && row.control == id::cbUUIDType)
+                if (wine && row.control == id::Of("cbUUIDType"))
                     continue;
                 // A label's closing colon may be left out of the name.
                 CHECK((reported.name == row.name || reported.name + ":" == row.name));
@@ -98,7 +98,7 @@ TEST_SUITE("accessibility")
             }
 
             main.ShowTab(2);
-            const Reported logo = Report(main[id::imgLogo]);
+            const Reported logo = Report(main[id::Of("imgLogo")]);
             REQUIRE(logo.found == S_OK);
             CHECK(logo.name == form::LogoName);
         }

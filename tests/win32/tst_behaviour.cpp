@@ -7,6 +7,7 @@
 // list window with the whole list — also with hostile text in every field.
 
 #include "Expected.h"
+#include "ExpectedLayout.h"
 #include "Win32TestSupport.h"
 
 #include <doctest/doctest.h>
@@ -30,11 +31,11 @@ int FieldId(std::string_view name)
     const struct {
         std::string_view name;
         int id;
-    } fields[] = {{"edtCharNotify", id::edtCharNotify},
-                  {"edtCharWrite", id::edtCharWrite},
-                  {"edtiBeaconUUID", id::edtiBeaconUUID},
-                  {"edtiBeaconMajor", id::edtiBeaconMajor},
-                  {"edtiBeaconMinor", id::edtiBeaconMinor}};
+    } fields[] = {{"edtCharNotify", id::Of("edtCharNotify")},
+                  {"edtCharWrite", id::Of("edtCharWrite")},
+                  {"edtiBeaconUUID", id::Of("edtiBeaconUUID")},
+                  {"edtiBeaconMajor", id::Of("edtiBeaconMajor")},
+                  {"edtiBeaconMinor", id::Of("edtiBeaconMinor")}};
     for (const auto &field : fields)
         if (field.name == name)
             return field.id;
@@ -95,7 +96,7 @@ void CheckList(OpenMain &main, int button, const std::vector<std::string> &expec
     CHECK(seen.lines == expected);
     CHECK(seen.owner == main.handle);
     CHECK_FALSE(seen.ownerEnabled);
-    CHECK(seen.focus == id::memLog);
+    CHECK(seen.focus == id::Of("memLog"));
     CHECK(FindWindowW(L"TfrmResult", nullptr) == nullptr);
     CHECK(IsWindowEnabled(main.handle));
     CHECK(main.UserState() == before);
@@ -109,15 +110,15 @@ std::string FocusName(OpenMain &main)
     const struct {
         int id;
         const char *name;
-    } names[] = {{id::MainPage, "tab strip"},
-                 {id::cbUUIDType, "cbUUIDType"},
-                 {id::edtCharWrite, "edtCharWrite"},
-                 {id::edtCharNotify, "edtCharNotify"},
-                 {id::btnShow, "btnShow"},
-                 {id::edtiBeaconMinor, "edtiBeaconMinor"},
-                 {id::edtiBeaconUUID, "edtiBeaconUUID"},
-                 {id::edtiBeaconMajor, "edtiBeaconMajor"},
-                 {id::btniBeacon, "btniBeacon"}};
+    } names[] = {{id::Of("MainPage"), "tab strip"},
+                 {id::Of("cbUUIDType"), "cbUUIDType"},
+                 {id::Of("edtCharWrite"), "edtCharWrite"},
+                 {id::Of("edtCharNotify"), "edtCharNotify"},
+                 {id::Of("btnShow"), "btnShow"},
+                 {id::Of("edtiBeaconMinor"), "edtiBeaconMinor"},
+                 {id::Of("edtiBeaconUUID"), "edtiBeaconUUID"},
+                 {id::Of("edtiBeaconMajor"), "edtiBeaconMajor"},
+                 {id::Of("btniBeacon"), "btniBeacon"}};
     for (const auto &name : names)
         if (focus == main[name.id])
             return name.name;
@@ -147,16 +148,16 @@ TEST_SUITE("keyboard")
 {
     TEST_CASE("Tab and Shift+Tab go through each tab in its order, the tab strip first")
     {
-        const struct {
+        struct Tab {
             int tab;
             std::vector<std::string> order;
-        } tabs[] = {
-            {0, {"tab strip", "cbUUIDType", "edtCharWrite", "edtCharNotify", "btnShow", "tab strip"}},
-            {1,
-             {"tab strip", "edtiBeaconMinor", "edtiBeaconUUID", "edtiBeaconMajor", "btniBeacon",
-              "tab strip"}},
-            {2, {"tab strip", "tab strip"}},
         };
+        std::vector<Tab> tabs;
+        for (const brenvik::expect::layout::TabOrder &expected : brenvik::expect::layout::keyboardOrder) {
+            Tab &tab = tabs.emplace_back(Tab{expected.tab, {"tab strip"}});
+            tab.order.insert(tab.order.end(), expected.controls.begin(), expected.controls.end());
+            tab.order.emplace_back("tab strip");
+        }
         for (const auto &tab : tabs) {
             CAPTURE(tab.tab);
             TfrmMain window;
@@ -165,7 +166,7 @@ TEST_SUITE("keyboard")
             // Right arrow on the tab strip changes the page, as a keyboard user does.
             for (int i = 0; i < tab.tab; ++i)
                 PressKey(window, VK_RIGHT);
-            CHECK(TabCtrl_GetCurSel(main[id::MainPage]) == tab.tab);
+            CHECK(TabCtrl_GetCurSel(main[id::Of("MainPage")]) == tab.tab);
             std::vector<std::string> forward{FocusName(main)};
             for (std::size_t i = 1; i < tab.order.size(); ++i) {
                 PressKey(window, VK_TAB);
@@ -185,14 +186,14 @@ TEST_SUITE("keyboard")
     {
         TfrmMain window;
         OpenMain main(window);
-        SetFocus(main[id::edtCharNotify]);
+        SetFocus(main[id::Of("edtCharNotify")]);
         PressKey(window, VK_TAB, false, true);
-        CHECK(TabCtrl_GetCurSel(main[id::MainPage]) == 1);
-        CHECK(IsWindowVisible(main[id::tabBeacon]));
-        CHECK_FALSE(IsWindowVisible(main[id::tbStudy]));
+        CHECK(TabCtrl_GetCurSel(main[id::Of("MainPage")]) == 1);
+        CHECK(IsWindowVisible(main[id::Of("tabBeacon")]));
+        CHECK_FALSE(IsWindowVisible(main[id::Of("tbStudy")]));
         PressKey(window, VK_TAB, true, true);
         PressKey(window, VK_TAB, true, true);
-        CHECK(TabCtrl_GetCurSel(main[id::MainPage]) == 2);
+        CHECK(TabCtrl_GetCurSel(main[id::Of("MainPage")]) == 2);
         CHECK(FocusName(main) == "tab strip");
     }
 
@@ -204,16 +205,16 @@ TEST_SUITE("keyboard")
             std::wstring typed;
             std::string expected;
         } rows[] = {
-            {id::edtiBeaconMajor, false, L"4", "10123"},
-            {id::edtiBeaconMinor, false, L"4", "10125"},
-            {id::edtiBeaconMajor, true, L"123456", "12345"},
-            {id::edtiBeaconUUID, false, L"A", std::string(expect::defaultBeaconUuid)},
-            {id::edtCharNotify, true, L"0000FFE0-0000-1000-8000-00805F9B34FBA",
+            {id::Of("edtiBeaconMajor"), false, L"4", "10123"},
+            {id::Of("edtiBeaconMinor"), false, L"4", "10125"},
+            {id::Of("edtiBeaconMajor"), true, L"123456", "12345"},
+            {id::Of("edtiBeaconUUID"), false, L"A", std::string(expect::defaultBeaconUuid)},
+            {id::Of("edtCharNotify"), true, L"0000FFE0-0000-1000-8000-00805F9B34FBA",
              "0000FFE0-0000-1000-8000-00805F9B34FB"},
-            {id::edtCharWrite, true, L"0000FFE0-0000-1000-8000-00805F9B34FBA",
+            {id::Of("edtCharWrite"), true, L"0000FFE0-0000-1000-8000-00805F9B34FBA",
              "0000FFE0-0000-1000-8000-00805F9B34FB"},
-            {id::edtiBeaconMajor, true, L"g-. z", "g-. z"},
-            {id::edtCharNotify, true, L"xyz!\u00e9 -", "xyz!\xc3\xa9 -"},
+            {id::Of("edtiBeaconMajor"), true, L"g-. z", "g-. z"},
+            {id::Of("edtCharNotify"), true, L"xyz!\u00e9 -", "xyz!\xc3\xa9 -"},
         };
         for (const auto &row : rows) {
             CAPTURE(row.expected);
@@ -231,11 +232,11 @@ TEST_SUITE("keyboard")
 
     TEST_CASE("Enter and Escape in a field start nothing; Enter on a focused button presses it")
     {
-        for (const int field : {id::edtCharNotify, id::edtCharWrite, id::edtiBeaconUUID, id::edtiBeaconMajor,
-                                id::edtiBeaconMinor}) {
+        for (const int field : {id::Of("edtCharNotify"), id::Of("edtCharWrite"), id::Of("edtiBeaconUUID"),
+                                id::Of("edtiBeaconMajor"), id::Of("edtiBeaconMinor")}) {
             TfrmMain window;
             OpenMain main(window);
-            if (field >= id::tabBeacon)
+            if (field >= id::Of("tabBeacon"))
                 main.ShowTab(1);
             SetFocus(main[field]);
             const std::vector<std::string> before = main.UserState();
@@ -257,12 +258,12 @@ TEST_SUITE("keyboard")
         }
         TfrmMain window;
         OpenMain main(window);
-        SetFocus(main[id::btnShow]);
+        SetFocus(main[id::Of("btnShow")]);
         ListSeen seen;
         {
             ModalWatcher watcher(main.handle, [&](HWND list) {
                 seen = ReadList(list);
-                PostMessageW(Control(list, id::btnOK), BM_CLICK, 0, 0);
+                PostMessageW(Control(list, id::Of("btnOK")), BM_CLICK, 0, 0);
             });
             PressKey(window, VK_RETURN);
         }
@@ -278,11 +279,11 @@ TEST_SUITE("clicks")
             CAPTURE(row.name);
             TfrmMain window;
             OpenMain main(window);
-            SetText(main[id::edtCharNotify], row.notify);
-            SetText(main[id::edtCharWrite], row.write);
-            SendMessageW(main[id::cbUUIDType], CB_SETCURSEL, static_cast<WPARAM>(row.uuidType), 0);
-            SetFocus(main[id::btnShow]);
-            CheckRejection(main, id::btnShow, row.message, row.focus);
+            SetText(main[id::Of("edtCharNotify")], row.notify);
+            SetText(main[id::Of("edtCharWrite")], row.write);
+            SendMessageW(main[id::Of("cbUUIDType")], CB_SETCURSEL, static_cast<WPARAM>(row.uuidType), 0);
+            SetFocus(main[id::Of("btnShow")]);
+            CheckRejection(main, id::Of("btnShow"), row.message, row.focus);
         }
     }
 
@@ -293,11 +294,11 @@ TEST_SUITE("clicks")
             TfrmMain window;
             OpenMain main(window);
             main.ShowTab(1);
-            SetText(main[id::edtiBeaconUUID], row.uuid);
-            SetText(main[id::edtiBeaconMajor], row.major);
-            SetText(main[id::edtiBeaconMinor], row.minor);
-            SetFocus(main[id::btniBeacon]);
-            CheckRejection(main, id::btniBeacon, row.message, row.focus);
+            SetText(main[id::Of("edtiBeaconUUID")], row.uuid);
+            SetText(main[id::Of("edtiBeaconMajor")], row.major);
+            SetText(main[id::Of("edtiBeaconMinor")], row.minor);
+            SetFocus(main[id::Of("btniBeacon")]);
+            CheckRejection(main, id::Of("btniBeacon"), row.message, row.focus);
         }
     }
 
@@ -306,18 +307,18 @@ TEST_SUITE("clicks")
         for (const CloseBy closeBy : {CloseBy::okButton, CloseBy::closeBox}) {
             TfrmMain window;
             OpenMain main(window);
-            SetFocus(main[id::btnShow]);
-            CheckList(main, id::btnShow, Strings(expect::studyDefaults16), closeBy);
-            CheckList(main, id::btnShow, Strings(expect::studyDefaults16), closeBy);
+            SetFocus(main[id::Of("btnShow")]);
+            CheckList(main, id::Of("btnShow"), Strings(expect::studyDefaults16), closeBy);
+            CheckList(main, id::Of("btnShow"), Strings(expect::studyDefaults16), closeBy);
 
-            SetText(main[id::edtCharNotify], expect::workedNotify);
-            SetText(main[id::edtCharWrite], expect::workedWrite);
-            SendMessageW(main[id::cbUUIDType], CB_SETCURSEL, 1, 0);
-            CheckList(main, id::btnShow, Strings(expect::studyExample128), closeBy);
+            SetText(main[id::Of("edtCharNotify")], expect::workedNotify);
+            SetText(main[id::Of("edtCharWrite")], expect::workedWrite);
+            SendMessageW(main[id::Of("cbUUIDType")], CB_SETCURSEL, 1, 0);
+            CheckList(main, id::Of("btnShow"), Strings(expect::studyExample128), closeBy);
 
             main.ShowTab(1);
-            SetFocus(main[id::btniBeacon]);
-            CheckList(main, id::btniBeacon, Strings(expect::beaconDefaults), closeBy);
+            SetFocus(main[id::Of("btniBeacon")]);
+            CheckList(main, id::Of("btniBeacon"), Strings(expect::beaconDefaults), closeBy);
         }
     }
 
@@ -331,7 +332,7 @@ TEST_SUITE("clicks")
         {
             ModalWatcher watcher(main.handle, [&](HWND list) {
                 // Keys as the list window's loop hands them on.
-                const HWND memLog = Control(list, id::memLog);
+                const HWND memLog = Control(list, id::Of("memLog"));
                 for (const WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}}) {
                     MSG press{memLog, WM_KEYDOWN, key, 1, 0, {}};
                     IsDialogMessageW(list, &press);
@@ -349,13 +350,13 @@ TEST_SUITE("clicks")
                 MSG tab{memLog, WM_KEYDOWN, VK_TAB, 1, 0, {}};
                 IsDialogMessageW(list, &tab);
                 focusAfterTab = GetDlgCtrlID(GetFocus());
-                PostMessageW(Control(list, id::btnOK), BM_CLICK, 0, 0);
+                PostMessageW(Control(list, id::Of("btnOK")), BM_CLICK, 0, 0);
             });
-            SendMessageW(main[id::btnShow], BM_CLICK, 0, 0);
+            SendMessageW(main[id::Of("btnShow")], BM_CLICK, 0, 0);
         }
         CHECK(stillOpen);
         CHECK(Lines(copied) == Strings(expect::studyDefaults16));
-        CHECK(focusAfterTab == id::btnOK);
+        CHECK(focusAfterTab == id::Of("btnOK"));
     }
 
     TEST_CASE(
@@ -371,7 +372,7 @@ TEST_SUITE("clicks")
             FailingMain window;
             window.fault = fault.fault;
             OpenMain main(window);
-            const MessageSeen error = ClickForMessage(main, id::btnShow);
+            const MessageSeen error = ClickForMessage(main, id::Of("btnShow"));
             CHECK(error.caption == "www.brenvik.example");
             CHECK(error.text.find("The command list could not be shown: ") == 0);
             CHECK(error.text.find(fault.reason) != std::string::npos);
@@ -379,8 +380,8 @@ TEST_SUITE("clicks")
             CHECK(FindWindowW(L"TfrmResult", nullptr) == nullptr);
             CHECK(IsWindowEnabled(main.handle));
             // ...and the next click works.
-            SetText(main[id::edtiBeaconUUID], "");
-            CheckRejection(main, id::btniBeacon, expect::fill, "edtiBeaconUUID");
+            SetText(main[id::Of("edtiBeaconUUID")], "");
+            CheckRejection(main, id::Of("btniBeacon"), expect::fill, "edtiBeaconUUID");
         }
     }
 }
@@ -394,23 +395,23 @@ TEST_SUITE("abuse")
             std::wstring typed;
             std::string_view message;
         } rows[] = {
-            {id::edtCharNotify, L"FFE\u00e91", expect::badNotify},
-            {id::edtCharWrite, L"FFE\u00e91", expect::badWrite},
-            {id::edtCharNotify, L"\u00a0FFE1", expect::badNotify}, // a no-break space is not trimmed
-            {id::edtCharWrite, L"FF\U0001F600", expect::badWrite},
-            {id::edtiBeaconUUID, L"0000FFF0-0000-1000-8000-00805F9B34F\u00c9", expect::badUuidDigits},
-            {id::edtiBeaconMajor, L"1\u00e923", expect::badMajor},
-            {id::edtiBeaconMinor, L"\xd800", expect::badMinor}, // a lone surrogate
+            {id::Of("edtCharNotify"), L"FFE\u00e91", expect::badNotify},
+            {id::Of("edtCharWrite"), L"FFE\u00e91", expect::badWrite},
+            {id::Of("edtCharNotify"), L"\u00a0FFE1", expect::badNotify}, // a no-break space is not trimmed
+            {id::Of("edtCharWrite"), L"FF\U0001F600", expect::badWrite},
+            {id::Of("edtiBeaconUUID"), L"0000FFF0-0000-1000-8000-00805F9B34F\u00c9", expect::badUuidDigits},
+            {id::Of("edtiBeaconMajor"), L"1\u00e923", expect::badMajor},
+            {id::Of("edtiBeaconMinor"), L"\xd800", expect::badMinor}, // a lone surrogate
         };
         for (const auto &row : rows) {
             CAPTURE(row.message);
             TfrmMain window;
             OpenMain main(window);
-            const bool beacon = row.field >= id::tabBeacon;
+            const bool beacon = row.field >= id::Of("tabBeacon");
             if (beacon)
                 main.ShowTab(1);
             SetWindowTextW(main[row.field], row.typed.c_str());
-            const MessageSeen seen = ClickForMessage(main, beacon ? id::btniBeacon : id::btnShow);
+            const MessageSeen seen = ClickForMessage(main, beacon ? id::Of("btniBeacon") : id::Of("btnShow"));
             CHECK(seen.text == row.message);
             CHECK(GetFocus() == main[row.field]);
         }
@@ -421,8 +422,8 @@ TEST_SUITE("abuse")
         TfrmMain window;
         OpenMain main(window);
         std::mt19937 random(20261208);
-        const int fields[] = {id::edtCharNotify, id::edtCharWrite, id::edtiBeaconUUID, id::edtiBeaconMajor,
-                              id::edtiBeaconMinor};
+        const int fields[] = {id::Of("edtCharNotify"), id::Of("edtCharWrite"), id::Of("edtiBeaconUUID"),
+                              id::Of("edtiBeaconMajor"), id::Of("edtiBeaconMinor")};
         // Control characters, digits, dashes, letters, non-ASCII and surrogate halves.
         const std::wstring wild
             = L"\x01\t\n\r\x1f -0123456789abcdefABCDEFgGzZ\x7f\u00e9\u00a0\u4e2d\xd83d\xde00";
@@ -433,11 +434,11 @@ TEST_SUITE("abuse")
         for (int paste = 0; paste < 300; ++paste) {
             const int field = fields[random() % std::size(fields)];
             // The other fields hold their defaults.
-            SetText(main[id::edtCharNotify], brenvik::form::NotifyDefault);
-            SetText(main[id::edtCharWrite], brenvik::form::WriteDefault);
-            SetText(main[id::edtiBeaconUUID], brenvik::form::BeaconUuidDefault);
-            SetText(main[id::edtiBeaconMajor], brenvik::form::MajorDefault);
-            SetText(main[id::edtiBeaconMinor], brenvik::form::MinorDefault);
+            SetText(main[id::Of("edtCharNotify")], brenvik::form::NotifyDefault);
+            SetText(main[id::Of("edtCharWrite")], brenvik::form::WriteDefault);
+            SetText(main[id::Of("edtiBeaconUUID")], brenvik::form::BeaconUuidDefault);
+            SetText(main[id::Of("edtiBeaconMajor")], brenvik::form::MajorDefault);
+            SetText(main[id::Of("edtiBeaconMinor")], brenvik::form::MinorDefault);
             const bool nearlyValid = paste % 2 == 0;
             const std::wstring &alphabet = nearlyValid ? tame : wild;
             std::wstring text;
@@ -460,17 +461,17 @@ TEST_SUITE("abuse")
             CHECK(GetWindowTextLengthW(main[field])
                   <= static_cast<int>(SendMessageW(main[field], EM_GETLIMITTEXT, 0, 0)));
             const std::vector<std::string> before = main.UserState();
-            const bool beacon = field >= id::tabBeacon;
+            const bool beacon = field >= id::Of("tabBeacon");
             ModalWatcher watcher(main.handle, [&](HWND modal) {
                 if (ClassName(modal) == "TfrmResult") {
                     ++lists;
-                    PostMessageW(Control(modal, id::btnOK), BM_CLICK, 0, 0);
+                    PostMessageW(Control(modal, id::Of("btnOK")), BM_CLICK, 0, 0);
                 } else {
                     ++messages;
                     CloseMessageBox(modal);
                 }
             });
-            SendMessageW(main[beacon ? id::btniBeacon : id::btnShow], BM_CLICK, 0, 0);
+            SendMessageW(main[beacon ? id::Of("btniBeacon") : id::Of("btnShow")], BM_CLICK, 0, 0);
             CHECK(watcher.Seen() == 1);
             CHECK(main.UserState() == before);
         }

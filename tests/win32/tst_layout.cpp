@@ -6,6 +6,7 @@
 // control, at 96 DPI and again after a move to a monitor at 144 DPI.
 
 #include "Expected.h"
+#include "ExpectedLayout.h"
 #include "Resources.h"
 #include "Win32TestSupport.h"
 
@@ -19,6 +20,7 @@
 
 using namespace testing;
 namespace id = ControlId;
+namespace layout = brenvik::expect::layout;
 
 namespace {
 
@@ -36,73 +38,6 @@ int Scaled(int pixels, UINT dpi)
 {
     return MulDiv(pixels, static_cast<int>(dpi), 96);
 }
-
-// Every control the main window names, with its parent group (0: on its tab
-// page), its place in that group at 96 DPI (-1: the control's own choice)
-// and its text.
-struct Placed {
-    int control;
-    int group;
-    int left, top, width, height;
-    std::string_view text;
-};
-constexpr Placed mainControls[] = {
-    {id::cbUUIDType, id::GBUUIDType, 112, 16, 393, -1, "Slave device is using 16 Bit format UUID"},
-    {id::lbUUIDType, id::GBUUIDType, 8, 19, -1, -1, "Chose UUID type:"},
-    {id::edtCharNotify, id::GBUUIDNotify, 8, 16, 497, 20, "FFE1"},
-    {id::lbCharNotify, id::GBUUIDNotify, 8, 48, -1, -1,
-     R"(Please input UUID which included "Notify" property)"},
-    {id::edtCharWrite, id::GBUUIDWrite, 8, 16, 497, 20, "FFE1"},
-    {id::lbCharWrite, id::GBUUIDWrite, 8, 48, -1, -1,
-     R"(Please input UUID which included "Write" or "WriteWithoutResponse" property)"},
-    {id::lbHelp1, id::GBHelp, 8, 24, -1, -1, "1. 16 Bits UUID format is like 'FFF0'"},
-    {id::lbHelp2, id::GBHelp, 8, 40, -1, -1,
-     "2. 128 Bits UUID format is like '0000FFE0-0000-1000-8000-00805F9B34FB'"},
-    {id::lbHelp3, id::GBHelp, 8, 56, -1, -1,
-     "3. Please use LightBlue for iOS to find UUID, android always show as 128 Bits UUID"},
-    {id::lbHelp4, id::GBHelp, 8, 72, -1, -1,
-     "4. If slave device is used one UUID, please keep those two UUID is same"},
-    {id::btnShow, id::GBButton, 344, 11, 155, 25, "Create AT Commands List"},
-    {id::edtiBeaconUUID, id::gbiBeaconUUID, 8, 16, 497, 20, "0000FFF0-0000-1000-8000-00805F9B34FB"},
-    {id::lbiBeaconUUID, id::gbiBeaconUUID, 8, 48, -1, -1,
-     R"(Please input UUID, Should like "0000FFE0-0000-1000-8000-00805F9B34FB")"},
-    {id::edtiBeaconMajor, id::gbiBeaconMajor, 8, 16, 497, 20, "10123"},
-    {id::lbiBeaconMajor, id::gbiBeaconMajor, 8, 48, -1, -1,
-     R"(Please input Major, Should like "04D2" (Hex mode) or "01234" (Decimal mode))"},
-    {id::edtiBeaconMinor, id::gbiBeaconMinor, 8, 16, 497, 20, "10125"},
-    {id::lbiBeaconMinor, id::gbiBeaconMinor, 8, 48, -1, -1,
-     R"(Please input Minor, Should like "04D3" (Hex mode) or "01235" (Decimal mode))"},
-    {id::lbiBeaconHelp1, id::gbiBeaconHelp, 8, 24, -1, -1,
-     "1. Major or Minor is between 1~65535, Hex mode length is 4, Decimal mode is 5."},
-    {id::lbiBeaconHelp2, id::gbiBeaconHelp, 8, 40, -1, -1,
-     "2. If you want to use it in WeChat, Please ask Tencent to get UUID information."},
-    {id::lbiBeaconHelp3, id::gbiBeaconHelp, 8, 56, -1, -1,
-     "3. iBeacon is based on BLE, iBeacon format is 21 Bytes in advertising data."},
-    {id::btniBeacon, id::gbiBeaconHelp, 272, 80, 227, 25, "Create iBeacon AT Commands List"},
-    {id::imgLogo, 0, 112, 134, 32, 32, "Brenvik logo"},
-    {id::lbBuilding, 0, 168, 144, -1, -1, "Building......"},
-};
-
-// The groups of each tab page, docked from the top (heights given), the one
-// in the rest (0) and the one at the bottom (last, when `bottom`).
-struct Docked {
-    int page;
-    int groups[5];
-    int heights[5];
-    std::string_view captions[5];
-};
-constexpr Docked pages[] = {
-    {id::tbStudy,
-     {id::GBUUIDType, id::GBUUIDNotify, id::GBUUIDWrite, id::GBHelp, id::GBButton},
-     {41, 72, 72, 0, 44},
-     {"UUID Type", R"(Characteristic included "Notify" property)",
-      R"(Characteristic included "Write" or "WriteWithoutResponse" property)", "Help information", ""}},
-    {id::tabBeacon,
-     {id::gbiBeaconUUID, id::gbiBeaconMajor, id::gbiBeaconMinor, id::gbiBeaconHelp, 0},
-     {72, 72, 72, 0, 0},
-     {"iBeacon UUID or WeChat UUID", "iBeacon Major or WeChat Major", "iBeacon Minor or WeChat Minor",
-      "Help information", ""}},
-};
 
 LONG_PTR Style(HWND window)
 {
@@ -217,13 +152,13 @@ TEST_SUITE("layout")
         CHECK((style & WS_MINIMIZEBOX) != 0);
         CHECK((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
         CHECK(Text(main.handle) == "Brenvik Config Assistant V1.02");
-        CHECK(ClientSize(main.handle).cx == 520);
-        CHECK(ClientSize(main.handle).cy == 384);
+        CHECK(ClientSize(main.handle).cx == layout::mainClient.width);
+        CHECK(ClientSize(main.handle).cy == layout::mainClient.height);
         CheckCentred(main.handle);
-        CHECK(TabCtrl_GetCurSel(main[id::MainPage]) == 0);
-        CHECK(IsWindowVisible(main[id::tbStudy]));
-        CHECK_FALSE(IsWindowVisible(main[id::tabBeacon]));
-        CHECK(GetFocus() == main[id::MainPage]);
+        CHECK(TabCtrl_GetCurSel(main[id::Of("MainPage")]) == 0);
+        CHECK(IsWindowVisible(main[id::Of("tbStudy")]));
+        CHECK_FALSE(IsWindowVisible(main[id::Of("tabBeacon")]));
+        CHECK(GetFocus() == main[id::Of("MainPage")]);
     }
 
     TEST_CASE("tabs, groups and controls stand where they belong, at 96 and at 144 DPI")
@@ -233,10 +168,10 @@ TEST_SUITE("layout")
             TfrmMain window;
             OpenMain main(window);
             MoveToDpi(main.handle, dpi);
-            CHECK(ClientSize(main.handle).cx == Scaled(520, dpi));
-            CHECK(ClientSize(main.handle).cy == Scaled(384, dpi));
+            CHECK(ClientSize(main.handle).cx == Scaled(layout::mainClient.width, dpi));
+            CHECK(ClientSize(main.handle).cy == Scaled(layout::mainClient.height, dpi));
 
-            const HWND tabs = main[id::MainPage];
+            const HWND tabs = main[id::Of("MainPage")];
             const char *const tabTexts[]
                 = {"Study Function for Master Role", "iBeacon function for Slave Role", "Quorinet&&Zelvane"};
             REQUIRE(TabCtrl_GetItemCount(tabs) == 3);
@@ -256,69 +191,69 @@ TEST_SUITE("layout")
                 CHECK(TabCtrl_GetRowCount(tabs) == 1);
             }
 
-            for (const Docked &docked : pages) {
-                const HWND page = main[docked.page];
+            for (const layout::DockedPage &docked : layout::dockedPages) {
+                const HWND page = main[id::Of(docked.page)];
                 const SIZE pageSize = ClientSize(page);
                 int top = 0;
-                for (int i = 0; i < 5 && docked.groups[i] != 0; ++i) {
-                    const HWND group = main[docked.groups[i]];
-                    CAPTURE(docked.captions[i]);
-                    CHECK(Text(group) == docked.captions[i]);
+                for (const layout::Group &expected : docked.groups) {
+                    const HWND group = main[id::Of(expected.name)];
+                    CAPTURE(expected.caption);
+                    CHECK(Text(group) == expected.caption);
                     const RECT rect = RectIn(group, page);
                     CHECK(rect.left == 0);
                     CHECK(Width(rect) == pageSize.cx);
                     CHECK(rect.top == top);
-                    if (docked.heights[i] > 0)
-                        CHECK(Height(rect) == Scaled(docked.heights[i], dpi));
+                    if (expected.height > 0)
+                        CHECK(Height(rect) == Scaled(expected.height, dpi));
                     top = rect.bottom;
                 }
                 CHECK(top == pageSize.cy);
             }
 
-            for (const Placed &placed : mainControls) {
+            for (const layout::Place &placed : layout::places) {
                 CAPTURE(placed.text);
-                const HWND control = main[placed.control];
+                const HWND control = main[id::Of(placed.name)];
                 REQUIRE(control);
                 CHECK(Text(control) == placed.text);
                 CHECK(RealLetters(control, placed.text));
                 const HWND page = GetParent(control);
-                const RECT origin = placed.group != 0 ? RectIn(main[placed.group], page) : RECT{};
+                const RECT origin = !placed.group.empty() ? RectIn(main[id::Of(placed.group)], page) : RECT{};
                 const RECT rect = RectIn(control, page);
                 CHECK(rect.left - origin.left == Scaled(placed.left, dpi));
                 CHECK(rect.top - origin.top == Scaled(placed.top, dpi));
                 if (placed.width > 0)
                     CHECK(Width(rect) == Scaled(placed.width, dpi));
-                if (placed.height > 0 && placed.control != id::cbUUIDType)
+                if (placed.height > 0)
                     CHECK(Height(rect) == Scaled(placed.height, dpi));
                 // Every fixed text fits its control, to the last inked pixel
                 // of a label, and stays inside its group.
                 const SIZE needs = Needs(control, placed.text);
-                if (placed.control == id::btnShow || placed.control == id::btniBeacon)
+                if (placed.name == "btnShow" || placed.name == "btniBeacon")
                     CHECK(needs.cx + Scaled(8, dpi) <= Width(rect));
-                else if (placed.width < 0) {
+                else if (placed.width == 0) {
                     CHECK(needs.cx <= Width(rect));
                     CHECK(InkWidth(control) <= Width(rect));
                     CHECK(needs.cy <= Height(rect));
                 }
-                if (placed.group != 0)
+                if (!placed.group.empty())
                     CHECK(rect.right <= origin.right - Scaled(2, dpi));
             }
             // The caption of each group fits beside its frame.
-            for (const Docked &docked : pages)
-                for (int i = 0; i < 5 && docked.groups[i] != 0; ++i) {
-                    const HWND group = main[docked.groups[i]];
-                    CHECK(Needs(group, docked.captions[i]).cx + Scaled(16, dpi) <= ClientSize(group).cx);
-                    CHECK(RealLetters(group, docked.captions[i]));
+            for (const layout::DockedPage &docked : layout::dockedPages)
+                for (const layout::Group &expected : docked.groups) {
+                    const HWND group = main[id::Of(expected.name)];
+                    CHECK(Needs(group, expected.caption).cx + Scaled(16, dpi) <= ClientSize(group).cx);
+                    CHECK(RealLetters(group, expected.caption));
                 }
             // So do the items of the drop-down list.
-            const HWND type = main[id::cbUUIDType];
+            const HWND type = main[id::Of("cbUUIDType")];
             for (const std::string_view item : brenvik::form::UuidTypes)
                 CHECK(Needs(type, item).cx + GetSystemMetricsForDpi(SM_CXVSCROLL, dpi) + Scaled(6, dpi)
                       <= ClientSize(type).cx);
             // The label before it ends before it.
-            const HWND typeLabel = main[id::lbUUIDType];
-            CHECK(RectIn(typeLabel, main[id::tbStudy]).left + InkWidth(typeLabel)
-                  < RectIn(type, main[id::tbStudy]).left);
+            const HWND typeLabel = main[id::Of("lbUUIDType")];
+            CHECK(RectIn(typeLabel, main[id::Of("tbStudy")]).left + InkWidth(typeLabel)
+                  < RectIn(type, main[id::Of("tbStudy")]).left);
         }
     }
 
@@ -329,16 +264,16 @@ TEST_SUITE("layout")
             TfrmMain window;
             OpenMain main(window);
             MoveToDpi(main.handle, dpi);
-            const HWND bar = main[id::sbTitle];
+            const HWND bar = main[id::Of("sbTitle")];
             CHECK((Style(bar) & SBARS_SIZEGRIP) == 0);
             const RECT rect = RectIn(bar, main.handle);
-            CHECK(Height(rect) == Scaled(25, dpi));
+            CHECK(Height(rect) == Scaled(layout::statusBarHeight, dpi));
             CHECK(rect.bottom == ClientSize(main.handle).cy);
             CHECK(Width(rect) == ClientSize(main.handle).cx);
 
             int edges[3] = {};
             REQUIRE(SendMessageW(bar, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(edges)) == 2);
-            CHECK(edges[0] == Scaled(160, dpi));
+            CHECK(edges[0] == Scaled(layout::webPanelWidth, dpi));
             CHECK(edges[1] == -1);
             wchar_t text[64] = {};
             const auto first
@@ -347,7 +282,7 @@ TEST_SUITE("layout")
             CHECK((HIWORD(first) & SBT_RTLREADING) != 0);
             SendMessageW(bar, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
             CHECK(win32::Utf8(text) == "support@brenvik.example");
-            CHECK(Needs(bar, "www.brenvik.example").cx <= Scaled(160, dpi));
+            CHECK(Needs(bar, "www.brenvik.example").cx <= Scaled(layout::webPanelWidth, dpi));
 
             // The system's font for status text, not the form's.
             NONCLIENTMETRICSW metrics{};
@@ -384,11 +319,12 @@ TEST_SUITE("layout")
             TfrmResult frmResult;
             frmResult.Create(main.handle);
             MoveToDpi(frmResult.Handle(), dpi);
-            const std::wstring face = RealFace(main[id::lbBuilding]);
+            const std::wstring face = RealFace(main[id::Of("lbBuilding")]);
             MESSAGE("font setup '" << FontSetup() << "' at " << dpi << " DPI: " << win32::Utf8(face));
             for (const HWND control :
-                 {main[id::edtCharNotify], main[id::GBUUIDType], main[id::btnShow], main[id::lbBuilding],
-                  Control(frmResult.Handle(), id::memLog), Control(frmResult.Handle(), id::btnOK)}) {
+                 {main[id::Of("edtCharNotify")], main[id::Of("GBUUIDType")], main[id::Of("btnShow")],
+                  main[id::Of("lbBuilding")], Control(frmResult.Handle(), id::Of("memLog")),
+                  Control(frmResult.Handle(), id::Of("btnOK"))}) {
                 const auto handle = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
                 LOGFONTW font{};
                 GetObjectW(handle, sizeof font, &font);
@@ -451,19 +387,20 @@ TEST_SUITE("layout")
         const struct {
             int field;
             WPARAM limit;
-        } fields[] = {{id::edtCharNotify, 36},
-                      {id::edtCharWrite, 36},
-                      {id::edtiBeaconUUID, 36},
-                      {id::edtiBeaconMajor, 5},
-                      {id::edtiBeaconMinor, 5}};
+        } fields[] = {{id::Of("edtCharNotify"), 36},
+                      {id::Of("edtCharWrite"), 36},
+                      {id::Of("edtiBeaconUUID"), 36},
+                      {id::Of("edtiBeaconMajor"), 5},
+                      {id::Of("edtiBeaconMinor"), 5}};
         for (const auto &field : fields)
             CHECK(static_cast<WPARAM>(SendMessageW(main[field.field], EM_GETLIMITTEXT, 0, 0)) == field.limit);
-        CHECK(SendMessageW(main[id::cbUUIDType], CB_GETCOUNT, 0, 0) == 2);
-        CHECK((Style(main[id::cbUUIDType]) & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST);
-        for (const int button : {id::btnShow, id::btniBeacon})
+        CHECK(SendMessageW(main[id::Of("cbUUIDType")], CB_GETCOUNT, 0, 0) == 2);
+        CHECK((Style(main[id::Of("cbUUIDType")]) & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST);
+        for (const int button : {id::Of("btnShow"), id::Of("btniBeacon")})
             CHECK((Style(main[button]) & BS_TYPEMASK) == BS_PUSHBUTTON);
         CHECK(HIWORD(SendMessageW(main.handle, DM_GETDEFID, 0, 0)) != DC_HASDEFID);
-        for (const int still : {id::lbUUIDType, id::GBHelp, id::imgLogo, id::lbBuilding, id::sbTitle})
+        for (const int still : {id::Of("lbUUIDType"), id::Of("GBHelp"), id::Of("imgLogo"),
+                                id::Of("lbBuilding"), id::Of("sbTitle")})
             CHECK((Style(main[still]) & WS_TABSTOP) == 0);
     }
 
@@ -506,38 +443,38 @@ TEST_SUITE("layout")
             CHECK((style & WS_SYSMENU) != 0);
             CHECK((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
             CHECK(Text(list) == "AT Commands List");
-            CHECK(ClientSize(list).cx == Scaled(467, dpi));
-            CHECK(ClientSize(list).cy == Scaled(424, dpi));
+            CHECK(ClientSize(list).cx == Scaled(layout::resultClient.width, dpi));
+            CHECK(ClientSize(list).cy == Scaled(layout::resultClient.height, dpi));
             if (dpi == 96)
                 CheckCentred(list);
             // Owned by the window it blocks, so that it stays in front of it.
             CHECK(GetWindow(list, GW_OWNER) == main.handle);
 
-            const RECT group = RectIn(Control(list, id::GBResult), list);
-            CHECK(group.left == 0);
-            CHECK(group.top == 0);
-            CHECK(Width(group) == Scaled(467, dpi));
-            CHECK(Height(group) == Scaled(385, dpi));
-            CHECK(Text(Control(list, id::GBResult)).empty());
-            const HWND memLog = Control(list, id::memLog);
+            const RECT group = RectIn(Control(list, id::Of("GBResult")), list);
+            CHECK(group.left == Scaled(layout::resultGroup.left, dpi));
+            CHECK(group.top == Scaled(layout::resultGroup.top, dpi));
+            CHECK(Width(group) == Scaled(layout::resultGroup.width, dpi));
+            CHECK(Height(group) == Scaled(layout::resultGroup.height, dpi));
+            CHECK(Text(Control(list, id::Of("GBResult"))).empty());
+            const HWND memLog = Control(list, id::Of("memLog"));
             // The text covers the group whole, so that one frame, its own,
             // stands around it; the group lies under it.
             const RECT text = RectIn(memLog, list);
             CHECK(EqualRect(&text, &group));
             CHECK((GetWindowLongPtrW(memLog, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0);
-            CHECK(GetWindow(Control(list, id::GBResult), GW_HWNDNEXT) == nullptr);
+            CHECK(GetWindow(Control(list, id::Of("GBResult")), GW_HWNDNEXT) == nullptr);
             const LONG_PTR memStyle = Style(memLog);
             CHECK((memStyle & (ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL))
                   == (ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL));
             CHECK((memStyle & (WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL)) == 0);
             CHECK(Text(memLog).empty());
 
-            const HWND ok = Control(list, id::btnOK);
+            const HWND ok = Control(list, id::Of("btnOK"));
             const RECT button = RectIn(ok, list);
-            CHECK(button.left == Scaled(176, dpi));
-            CHECK(button.top == Scaled(392, dpi));
-            CHECK(Width(button) == Scaled(75, dpi));
-            CHECK(Height(button) == Scaled(25, dpi));
+            CHECK(button.left == Scaled(layout::okButton.left, dpi));
+            CHECK(button.top == Scaled(layout::okButton.top, dpi));
+            CHECK(Width(button) == Scaled(layout::okButton.width, dpi));
+            CHECK(Height(button) == Scaled(layout::okButton.height, dpi));
             CHECK(Text(ok) == "OK");
             CHECK((Style(ok) & BS_TYPEMASK) == BS_PUSHBUTTON);
             CHECK(Needs(ok, "OK").cx < Width(button));

@@ -128,9 +128,15 @@ TEST_SUITE("look")
             POINT empty; // at 96 DPI, in the page
             int controls[3];
         } pages[] = {
-            {0, id::tbStudy, {450, 100}, {id::lbCharNotify, id::GBUUIDWrite, id::lbHelp4}},
-            {1, id::tabBeacon, {480, 230}, {id::lbiBeaconHelp1, id::gbiBeaconUUID, id::lbiBeaconMinor}},
-            {2, id::TabSheet1, {20, 20}, {id::imgLogo, id::lbBuilding, 0}},
+            {0,
+             id::Of("tbStudy"),
+             {450, 100},
+             {id::Of("lbCharNotify"), id::Of("GBUUIDWrite"), id::Of("lbHelp4")}},
+            {1,
+             id::Of("tabBeacon"),
+             {480, 230},
+             {id::Of("lbiBeaconHelp1"), id::Of("gbiBeaconUUID"), id::Of("lbiBeaconMinor")}},
+            {2, id::Of("TabSheet1"), {20, 20}, {id::Of("imgLogo"), id::Of("lbBuilding"), 0}},
         };
         for (const UINT dpi : {96U, 144U})
             for (const auto &row : pages) {
@@ -159,12 +165,13 @@ TEST_SUITE("look")
                     CAPTURE(control);
                     const RECT rect = RectIn(main[control], page);
                     // Right above the frame, or after the text, or the corner.
-                    const POINT edge = control == id::imgLogo ? POINT{rect.left, rect.top}
-                                       : (control == id::GBUUIDWrite || control == id::gbiBeaconUUID)
-                                           ? POINT{rect.right - 4, rect.top + 1}
-                                           : POINT{rect.right - 1, Centre(rect).y};
+                    const POINT edge
+                        = control == id::Of("imgLogo") ? POINT{rect.left, rect.top}
+                          : (control == id::Of("GBUUIDWrite") || control == id::Of("gbiBeaconUUID"))
+                              ? POINT{rect.right - 4, rect.top + 1}
+                              : POINT{rect.right - 1, Centre(rect).y};
                     CHECK(shot.At(edge) == expected);
-                    if (control == id::imgLogo) { // the logo itself is drawn
+                    if (control == id::Of("imgLogo")) { // the logo itself is drawn
                         int inked = 0;
                         for (int y = rect.top; y < rect.bottom; ++y)
                             for (int x = rect.left; x < rect.right; ++x)
@@ -183,12 +190,12 @@ TEST_SUITE("look")
         TfrmMain window;
         OpenMain main(window);
         CHECK(UiState(main.handle) == hidden);
-        CHECK(UiState(main[id::btnShow]) == hidden);
+        CHECK(UiState(main[id::Of("btnShow")]) == hidden);
         {
             TfrmResult frmResult;
             frmResult.Create(main.handle);
             CHECK(UiState(frmResult.Handle()) == hidden);
-            CHECK(UiState(Control(frmResult.Handle(), id::btnOK)) == hidden);
+            CHECK(UiState(Control(frmResult.Handle(), id::Of("btnOK"))) == hidden);
         }
         PressKey(window, VK_TAB);
         CHECK((UiState(main.handle) & UISF_HIDEFOCUS) == 0);

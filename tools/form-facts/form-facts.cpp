@@ -147,6 +147,8 @@ void PrintShell()
     for (const Window *window : Windows) {
         std::printf("%.*s_CAPTION=%s\n", static_cast<int>(window->name.size()), window->name.data(),
                     ShellQuoted(window->caption).c_str());
+        std::printf("%.*s_CLASS=%s\n", static_cast<int>(window->name.size()), window->name.data(),
+                    ShellQuoted(window->className).c_str());
         std::printf("%.*s_CLIENT=%dx%d\n", static_cast<int>(window->name.size()), window->name.data(),
                     window->clientWidth, window->clientHeight);
         // How many presses of Tab take the focus from where it starts (the

@@ -36,24 +36,6 @@
 
 namespace {
 
-struct NamedControl {
-    std::wstring_view name;
-    int id;
-};
-// The controls the scripts use.
-constexpr NamedControl controls[] = {
-    {L"MainPage", ControlId::MainPage},
-    {L"cbUUIDType", ControlId::cbUUIDType},
-    {L"edtCharNotify", ControlId::edtCharNotify},
-    {L"edtCharWrite", ControlId::edtCharWrite},
-    {L"btnShow", ControlId::btnShow},
-    {L"edtiBeaconUUID", ControlId::edtiBeaconUUID},
-    {L"edtiBeaconMajor", ControlId::edtiBeaconMajor},
-    {L"edtiBeaconMinor", ControlId::edtiBeaconMinor},
-    {L"btniBeacon", ControlId::btniBeacon},
-    {L"btnOK", ControlId::btnOK},
-};
-
 constexpr DWORD timeoutMs = 15000;
 constexpr DWORD stepMs = 50;
 
@@ -81,14 +63,13 @@ HWND WaitWindow(const wchar_t *className)
     std::exit(1);
 }
 
+// Any control of the program's windows, by its name in the form's table.
 HWND Control(HWND window, std::wstring_view name)
 {
-    for (const NamedControl &control : controls)
-        if (control.name == name) {
-            if (HWND found = ControlId::Find(window, control.id))
-                return found;
-            break;
-        }
+    const std::string ascii(name.begin(), name.end()); // the names are ASCII
+    const int id = ControlId::Of(ascii);               // 0: no control of that name
+    if (HWND found = id != 0 ? ControlId::Find(window, id) : nullptr)
+        return found;
     std::fwprintf(stderr, L"No control %ls\n", std::wstring(name).c_str());
     std::exit(1);
 }

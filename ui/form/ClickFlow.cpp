@@ -33,25 +33,6 @@ void ShowCommandList(FormView &view, const CommandList &lines)
 
 } // namespace
 
-Text FieldName(FocusField field)
-{
-    switch (field) {
-    case FocusField::edtCharNotify:
-        return ControlNamed(MainWindow, "edtCharNotify").name;
-    case FocusField::edtCharWrite:
-        return ControlNamed(MainWindow, "edtCharWrite").name;
-    case FocusField::edtiBeaconUUID:
-        return ControlNamed(MainWindow, "edtiBeaconUUID").name;
-    case FocusField::edtiBeaconMajor:
-        return ControlNamed(MainWindow, "edtiBeaconMajor").name;
-    case FocusField::edtiBeaconMinor:
-        return ControlNamed(MainWindow, "edtiBeaconMinor").name;
-    case FocusField::none:
-        break;
-    }
-    return {};
-}
-
 void StudyClick(FormView &view)
 {
     const std::string notify = view.FieldText(FieldName(FocusField::edtCharNotify));

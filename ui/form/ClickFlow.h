@@ -10,7 +10,7 @@
 // implements `FormView`, and its command list window `ResultView`.
 
 #include "CommandList.h"
-#include "FormText.h"
+#include "FormLayout.h"
 
 #include <memory>
 #include <string>
@@ -25,8 +25,8 @@ class ResultView
 public:
     virtual ~ResultView() = default;
     virtual void AddLine(Text line) = 0;
-    // Returns when the window closes, however it is closed.
-    virtual void ShowModal() = 0;
+    // Returns the window's modal result when it closes, however it is closed.
+    virtual int ShowModal() = 0;
 };
 
 class FormView
@@ -47,9 +47,6 @@ public:
 protected:
     ~FormView() = default;
 };
-
-// The field a rejection names, by its control's name; empty for none.
-[[nodiscard]] Text FieldName(FocusField field);
 
 // btnShowClick: the study list from the study tab's fields.
 void StudyClick(FormView &view);

@@ -9,6 +9,7 @@
 // and draw each kind of control; where a control stands and what it says
 // is written here, once. The texts are in FormText.h.
 
+#include "CommandList.h"
 #include "FormText.h"
 
 #include <array>
@@ -98,6 +99,8 @@ inline constexpr Rect HelpLine(int line)
 {
     return {8, 24 + 16 * line, 0, 0};
 }
+// A drop-down list with its list dropped down, where a toolkit sizes it so.
+inline constexpr int DropDownHeight = 80;
 } // namespace layout
 
 // clang-format off
@@ -172,6 +175,16 @@ consteval const Control &ControlNamed(const Window &window, Text name)
     return window.controls.front();
 }
 
+// The row of the control with this name among `controls`; controls.size()
+// for none.
+constexpr std::size_t IndexOf(std::span<const Control> controls, Text name)
+{
+    std::size_t index = 0;
+    while (index < controls.size() && controls[index].name != name)
+        ++index;
+    return index;
+}
+
 // The controls in keyboard order.
 template<std::size_t N>
 constexpr std::array<const Control *, N> InTabOrder(const Window &window)
@@ -181,6 +194,26 @@ constexpr std::array<const Control *, N> InTabOrder(const Window &window)
         if (control.tabOrder > 0)
             order.at(static_cast<std::size_t>(control.tabOrder - 1)) = &control;
     return order;
+}
+
+// The field a rejection names, by its control's name; empty for none.
+constexpr Text FieldName(FocusField field)
+{
+    switch (field) {
+    case FocusField::edtCharNotify:
+        return ControlNamed(MainWindow, "edtCharNotify").name;
+    case FocusField::edtCharWrite:
+        return ControlNamed(MainWindow, "edtCharWrite").name;
+    case FocusField::edtiBeaconUUID:
+        return ControlNamed(MainWindow, "edtiBeaconUUID").name;
+    case FocusField::edtiBeaconMajor:
+        return ControlNamed(MainWindow, "edtiBeaconMajor").name;
+    case FocusField::edtiBeaconMinor:
+        return ControlNamed(MainWindow, "edtiBeaconMinor").name;
+    case FocusField::none:
+        break;
+    }
+    return {};
 }
 
 } // namespace brenvik::form

@@ -11,50 +11,28 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QVBoxLayout>
 
-namespace {
-constexpr int clientWidth = brenvik::form::ResultClientWidth;
-constexpr int clientHeight = brenvik::form::ResultClientHeight;
-constexpr int resultHeight = 385;
-} // namespace
+namespace form = brenvik::form;
 
 TfrmResult::TfrmResult(QWidget *parent)
     : QDialog(parent)
-    , GBResult(new QGroupBox(this))
-    , memLog(new QPlainTextEdit(GBResult))
-    , btnOK(new QPushButton(QtText(brenvik::form::OkButton), this))
 {
     // Assistive tools may read and copy the list, never change it.
     ReadOnlyTextAccessible::Install();
-    setObjectName(QStringLiteral("frmResult"));
-    setWindowTitle(QtText(brenvik::form::ResultCaption));
+    setObjectName(QtText(form::ResultWindow.name));
+    setWindowTitle(QtText(form::ResultWindow.caption));
     setFont(FormFont());
-    MakeFixedSizeWindow(this, clientWidth, clientHeight, MinimiseButton::hidden);
+    MakeFixedSizeWindow(this, form::ResultWindow.clientWidth, form::ResultWindow.clientHeight,
+                        MinimiseButton::hidden);
+    widgets.Build(this);
+    GBResult = widgets.Get<QGroupBox>("GBResult");
+    memLog = widgets.Get<QPlainTextEdit>("memLog");
+    btnOK = widgets.Get<QPushButton>("btnOK");
 
-    GBResult->setObjectName(QStringLiteral("GBResult"));
-    GBResult->setGeometry(0, 0, clientWidth, resultHeight);
-    auto *resultLayout = new QVBoxLayout(GBResult);
-    resultLayout->setContentsMargins(2, 2, 2, 2);
-    resultLayout->addWidget(memLog);
-
-    memLog->setObjectName(QStringLiteral("memLog"));
-    memLog->setReadOnly(true);
-    memLog->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    memLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memLog->setTabChangesFocus(true);
     memLog->setAccessibleName(windowTitle());
-
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(176, 392, 75, 25);
     // Enter in the text must not close the window.
-    btnOK->setAutoDefault(false);
     btnOK->setDefault(false);
     connect(btnOK, &QPushButton::clicked, this, &TfrmResult::btnOKClick);
-
-    setTabOrder(memLog, btnOK);
     memLog->setFocus();
 }
 
@@ -68,6 +46,16 @@ void TfrmResult::AddLine(const QString &line)
         end.insertBlock();
     end.insertText(line);
     ++addedLines;
+}
+
+void TfrmResult::AddLine(form::Text line)
+{
+    AddLine(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+}
+
+int TfrmResult::ShowModal()
+{
+    return exec();
 }
 
 void TfrmResult::showEvent(QShowEvent *event)

@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include "CommandList.h"
+#include "ClickFlow.h"
+#include "FormWidgets.h"
 
 #include <QMainWindow>
 
@@ -16,13 +17,13 @@ class QLineEdit;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
-class QVBoxLayout;
 class QWidget;
 class TfrmResult;
 
 // The program's main window: the study tab for the master role, the iBeacon
-// tab for the slave role, an about tab and a status bar.
-class TfrmMain : public QMainWindow
+// tab for the slave role, an about tab and a status bar, made from the
+// form's description.
+class TfrmMain : public QMainWindow, private brenvik::form::FormView
 {
     Q_OBJECT
 
@@ -40,17 +41,14 @@ private:
     void btnShowClick();
     void btniBeaconClick();
 
-    void BuildStudyPage();
-    void BuildBeaconPage();
-    void BuildAboutPage();
-    void BuildStatusBar();
-    void SetKeyboardOrder();
+    // What a click needs of the window.
+    [[nodiscard]] std::string FieldText(brenvik::form::Text name) const override;
+    [[nodiscard]] int SelectedIndex(brenvik::form::Text name) const override;
+    void ShowMessage(brenvik::form::Text text, brenvik::form::MessageKind kind) override;
+    void FocusAndSelect(brenvik::form::Text name) override;
+    [[nodiscard]] std::unique_ptr<brenvik::form::ResultView> NewResultView() override;
 
-    void Present(const brenvik::ListOutcome &outcome);
-    void ShowRejection(const brenvik::InputRejection &rejection);
-    void ShowCommandList(const brenvik::CommandList &lines);
-    [[nodiscard]] QLineEdit *FieldFor(brenvik::FocusField field) const;
-
+    FormWidgets widgets{brenvik::form::MainWindow};
     QStatusBar *sbTitle = nullptr;
     QTabWidget *MainPage = nullptr;
 

@@ -14,10 +14,6 @@ namespace form = brenvik::form;
 
 namespace {
 
-// The form's own name, for tools that find windows by their class.
-constexpr wchar_t className[] = L"TfrmResult";
-constexpr int resultHeight = 385;
-
 // The list is read and copied, never changed: Tab, Enter and Escape go to
 // the window (Tab to OK), as they do in a single-line field, and Ctrl+A
 // selects the whole list.
@@ -59,26 +55,29 @@ TfrmResult::~TfrmResult()
 void TfrmResult::Create(HWND ownerWindow)
 {
     owner = ownerWindow;
-    RegisterFormClass(className, WindowProcedure, ClassIcon::program);
+    // The form's own class name, for tools that find windows by their class.
+    const std::wstring className = Wide(form::ResultWindow.className);
+    RegisterFormClass(className.c_str(), WindowProcedure, ClassIcon::program);
     // Owned by the window it blocks, so that it can never end up behind it.
-    frmResult = CreateWindowExW(WS_EX_CONTROLPARENT, className, Wide(form::ResultCaption).c_str(),
-                                WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, owner,
-                                nullptr, GetModuleHandleW(nullptr), this);
+    frmResult
+        = CreateWindowExW(WS_EX_CONTROLPARENT, className.c_str(), Wide(form::ResultWindow.caption).c_str(),
+                          WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, owner, nullptr,
+                          GetModuleHandleW(nullptr), this);
     if (!frmResult)
         ThrowLastError("CreateWindowEx");
     scale.dpi = GetDpiForWindow(frmResult);
 
-    // The group lies under the text, which covers it whole: its own border
-    // is the one frame around the list.
-    GBResult = AddControl(frmResult, WC_BUTTONW, "", BS_GROUPBOX | WS_CLIPSIBLINGS, ControlId::GBResult);
-    memLog = AddControl(frmResult, WC_EDITW, "",
-                        WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL,
-                        ControlId::memLog, WS_EX_CLIENTEDGE);
+    controls.Create(frmResult);
+    GBResult = controls["GBResult"];
+    memLog = controls["memLog"];
+    btnOK = controls["btnOK"];
     SetWindowSubclass(memLog, ListKeys, 0, 0);
-    btnOK = AddControl(frmResult, WC_BUTTONW, form::OkButton, WS_TABSTOP | BS_PUSHBUTTON, ControlId::btnOK);
+    // The text covers its group whole, so that its own border is the one
+    // frame around the list: the group lies under it.
+    SetWindowLongPtrW(GBResult, GWL_STYLE, GetWindowLongPtrW(GBResult, GWL_STYLE) | WS_CLIPSIBLINGS);
     SetWindowPos(GBResult, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Layout();
-    SizeAndCentre(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight);
+    SizeAndCentre(frmResult, scale, form::ResultWindow.clientWidth, form::ResultWindow.clientHeight);
     SendMessageW(frmResult, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
 }
 
@@ -86,10 +85,7 @@ void TfrmResult::Layout()
 {
     font = FormFont(scale);
     SetFontOfChildren(frmResult, font.get());
-    MoveWindow(GBResult, 0, 0, scale(form::ResultClientWidth), scale(resultHeight), TRUE);
-    // The text fills the group.
-    MoveWindow(memLog, 0, 0, scale(form::ResultClientWidth), scale(resultHeight), TRUE);
-    MoveWindow(btnOK, scale(176), scale(392), scale(75), scale(25), TRUE);
+    controls.Layout(scale, font.get());
 }
 
 void TfrmResult::AddLine(std::string_view line)
@@ -151,7 +147,7 @@ LRESULT TfrmResult::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         // OK is neither the default nor the cancel button: Enter and Escape
         // (IDOK and IDCANCEL from the keyboard) leave the window open.
-        if (LOWORD(wParam) == ControlId::btnOK && HIWORD(wParam) == BN_CLICKED)
+        if (LOWORD(wParam) == ControlId::Of("btnOK") && HIWORD(wParam) == BN_CLICKED)
             btnOKClick();
         return 0;
     case DM_GETDEFID:
@@ -177,7 +173,7 @@ LRESULT TfrmResult::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         scale.dpi = HIWORD(wParam);
         Layout();
         icons.Apply(frmResult, scale);
-        SizeAt(frmResult, scale, form::ResultClientWidth, form::ResultClientHeight,
+        SizeAt(frmResult, scale, form::ResultWindow.clientWidth, form::ResultWindow.clientHeight,
                *reinterpret_cast<const RECT *>(lParam));
         return 0;
     case WM_NCDESTROY:

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "ClickFlow.h"
+#include "FormControls.h"
 #include "FormStyle.h"
 
 #include <windows.h>
@@ -12,11 +14,11 @@
 // The modal window that shows one command list as read-only text, for the
 // user to read or copy. A new one is made for every list, and destroyed
 // with this object.
-class TfrmResult
+class TfrmResult : public brenvik::form::ResultView
 {
 public:
     TfrmResult() = default;
-    virtual ~TfrmResult();
+    ~TfrmResult() override;
     TfrmResult(const TfrmResult &) = delete;
     TfrmResult &operator=(const TfrmResult &) = delete;
 
@@ -25,12 +27,12 @@ public:
     void Create(HWND owner);
 
     // Appends one line, possibly empty, keeping its leading spaces.
-    void AddLine(std::string_view line);
+    void AddLine(std::string_view line) override;
 
     // Shows the window with `owner` disabled, and returns its modal result
     // (IDOK, or IDCANCEL when it was closed otherwise) once it is closed.
     // Throws std::system_error when the window cannot be shown.
-    virtual int ShowModal();
+    int ShowModal() override;
 
     [[nodiscard]] HWND Handle() const { return frmResult; }
 
@@ -42,6 +44,7 @@ private:
 
     HWND owner = nullptr;
     HWND frmResult = nullptr;
+    win32::FormControls controls{brenvik::form::ResultWindow};
     HWND GBResult = nullptr;
     HWND memLog = nullptr;
     HWND btnOK = nullptr;

@@ -3,60 +3,37 @@
 
 #pragma once
 
+#include "FormLayout.h"
+
 #include <windows.h>
 
-// The control ID of every control, named after the member that holds its
-// window. IDOK (1) and IDCANCEL (2) are left free: Enter and Escape send
-// those, and no control must answer them.
+// The control ID of every control, from its row in the form's table: 100
+// and up in the main window, 200 and up in the command list window. IDOK
+// (1) and IDCANCEL (2) are left free: Enter and Escape send those, and no
+// control must answer them.
 namespace ControlId {
-enum : int {
-    // The main window.
-    sbTitle = 100,
-    MainPage,
-    tbStudy,
-    GBUUIDType,
-    lbUUIDType,
-    cbUUIDType,
-    GBUUIDNotify,
-    edtCharNotify,
-    lbCharNotify,
-    GBUUIDWrite,
-    edtCharWrite,
-    lbCharWrite,
-    GBHelp,
-    lbHelp1,
-    lbHelp2,
-    lbHelp3,
-    lbHelp4,
-    GBButton,
-    btnShow,
-    tabBeacon,
-    gbiBeaconUUID,
-    edtiBeaconUUID,
-    lbiBeaconUUID,
-    gbiBeaconMajor,
-    edtiBeaconMajor,
-    lbiBeaconMajor,
-    gbiBeaconMinor,
-    edtiBeaconMinor,
-    lbiBeaconMinor,
-    gbiBeaconHelp,
-    lbiBeaconHelp1,
-    lbiBeaconHelp2,
-    lbiBeaconHelp3,
-    btniBeacon,
-    TabSheet1,
-    imgLogo,
-    lbBuilding,
 
-    // The command list window.
-    GBResult = 200,
-    memLog,
-    btnOK,
-};
-} // namespace ControlId
+inline constexpr int mainFirst = 100;
+inline constexpr int resultFirst = 200;
 
-namespace ControlId {
+// The ID of the control in `row` of `window`'s table.
+constexpr int OfRow(const brenvik::form::Window &window, std::size_t row)
+{
+    return (&window == &brenvik::form::ResultWindow ? resultFirst : mainFirst) + static_cast<int>(row);
+}
+
+// The ID of the named control; a name no window has does not build where
+// the ID is a constant.
+constexpr int Of(brenvik::form::Text name)
+{
+    for (const brenvik::form::Window *window : brenvik::form::Windows)
+        if (const std::size_t row = brenvik::form::IndexOf(window->controls, name);
+            row < window->controls.size())
+            return OfRow(*window, row);
+    brenvik::form::NoControlOfThatName();
+    return 0;
+}
+
 // The control with this ID anywhere in `window`, for the tools that drive
 // the windows from outside; nullptr when there is none.
 inline HWND Find(HWND window, int id)
@@ -77,4 +54,5 @@ inline HWND Find(HWND window, int id)
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
 } // namespace ControlId

@@ -4,15 +4,12 @@
 #include "main.h"
 
 #include "ATCommandList.h"
-#include "BeaconList.h"
 #include "ControlIds.h"
 #include "Resources.h"
-#include "StudyList.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
 
-#include <exception>
 #include <string>
 
 using namespace brenvik;
@@ -21,13 +18,7 @@ using namespace win32;
 namespace {
 
 // The form's own name, for tools that find windows by their class.
-constexpr wchar_t mainClassName[] = L"TfrmMain";
 constexpr wchar_t pageClassName[] = L"BrenvikTabPage";
-constexpr int statusBarHeight = 25;
-constexpr int statusWebPanelWidth = 160;
-constexpr int fieldGroupHeight = 72;
-constexpr int buttonHeight = 25;
-constexpr int helpLineSpacing = 16;
 
 } // namespace
 
@@ -41,26 +32,46 @@ TfrmMain::~TfrmMain()
 void TfrmMain::Create()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterFormClass(mainClassName, WindowProcedure, ClassIcon::program);
+    // The form's own class name, for tools that find windows by their class.
+    const std::wstring mainClassName = Wide(form::MainWindow.className);
+    RegisterFormClass(mainClassName.c_str(), WindowProcedure, ClassIcon::program);
     RegisterFormClass(pageClassName, PageProcedure);
 
     // A single fixed border, the system menu and the minimise button.
-    frmMain = CreateWindowExW(0, mainClassName, Wide(form::MainCaption).c_str(),
+    frmMain = CreateWindowExW(0, mainClassName.c_str(), Wide(form::MainWindow.caption).c_str(),
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0,
                               0, 0, 0, nullptr, nullptr, instance, this);
     if (!frmMain)
         ThrowLastError("CreateWindowEx");
     scale.dpi = GetDpiForWindow(frmMain);
 
-    BuildStatusBar();
-    MainPage = AddControl(frmMain, WC_TABCONTROLW, "", WS_TABSTOP | WS_CLIPSIBLINGS, ControlId::MainPage);
-    BuildStudyPage();
-    BuildBeaconPage();
-    BuildAboutPage();
-    // The pages lie above the tab control, which draws only its strip and frame.
-    SetWindowPos(MainPage, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    controls.Create(frmMain, pageClassName, this);
+    sbTitle = controls["sbTitle"];
+    MainPage = controls["MainPage"];
+    tbStudy = controls["tbStudy"];
+    GBUUIDType = controls["GBUUIDType"];
+    cbUUIDType = controls["cbUUIDType"];
+    GBUUIDNotify = controls["GBUUIDNotify"];
+    edtCharNotify = controls["edtCharNotify"];
+    GBUUIDWrite = controls["GBUUIDWrite"];
+    edtCharWrite = controls["edtCharWrite"];
+    GBHelp = controls["GBHelp"];
+    GBButton = controls["GBButton"];
+    btnShow = controls["btnShow"];
+    tabBeacon = controls["tabBeacon"];
+    gbiBeaconUUID = controls["gbiBeaconUUID"];
+    edtiBeaconUUID = controls["edtiBeaconUUID"];
+    gbiBeaconMajor = controls["gbiBeaconMajor"];
+    edtiBeaconMajor = controls["edtiBeaconMajor"];
+    gbiBeaconMinor = controls["gbiBeaconMinor"];
+    edtiBeaconMinor = controls["edtiBeaconMinor"];
+    gbiBeaconHelp = controls["gbiBeaconHelp"];
+    btniBeacon = controls["btniBeacon"];
+    TabSheet1 = controls["TabSheet1"];
+    imgLogo = controls["imgLogo"];
+    lbBuilding = controls["lbBuilding"];
     Layout();
-    SizeAndCentre(frmMain, scale, form::MainClientWidth, form::MainClientHeight);
+    SizeAndCentre(frmMain, scale, form::MainWindow.clientWidth, form::MainWindow.clientHeight);
     ShowPage(0);
     UpdateLook();
     focusBeforeDeactivation = MainPage;
@@ -109,151 +120,6 @@ std::unique_ptr<TfrmResult> TfrmMain::NewResultWindow()
     return std::make_unique<TfrmResult>();
 }
 
-void TfrmMain::BuildStatusBar()
-{
-    // No size grip: the window has a fixed size. The bar keeps the height
-    // it is given.
-    sbTitle = AddControl(frmMain, STATUSCLASSNAMEW, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                         ControlId::sbTitle);
-}
-
-HWND TfrmMain::AddPage(int id, form::Text caption)
-{
-    std::wstring text = Wide(caption);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text.data();
-    const int index = TabCtrl_GetItemCount(MainPage);
-    TabCtrl_InsertItem(MainPage, index, &item);
-    HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, pageClassName, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS,
-                                0, 0, 0, 0, frmMain, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleW(nullptr), this);
-    if (!page)
-        ThrowLastError("CreateWindowEx");
-    pages.push_back({page, {}});
-    return page;
-}
-
-HWND TfrmMain::AddGroup(int id, form::Text caption)
-{
-    return AddControl(pages.back().page, WC_BUTTONW, caption, BS_GROUPBOX, id);
-}
-
-HWND TfrmMain::AddLabel(HWND group, int id, form::Text text, int left, int top)
-{
-    HWND label = AddControl(pages.back().page, WC_STATICW, text, SS_LEFT | SS_NOPREFIX, id);
-    placements.push_back({label, group, left, top, 0, 0});
-    return label;
-}
-
-// An edit field at the top of its group, with a hint below it.
-HWND TfrmMain::AddField(HWND group, int id, int maxLength, form::Text text, int hintId, form::Text hint)
-{
-    // Screen readers name an edit field after the static text made right
-    // before it, shown or not: a hidden one holds the group's caption.
-    const HWND name = CreateWindowExW(0, WC_STATICW, WindowText(group).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0,
-                                      0, 0, pages.back().page, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (name == nullptr)
-        ThrowLastError("CreateWindowEx");
-    HWND field
-        = AddControl(pages.back().page, WC_EDITW, text, WS_TABSTOP | ES_AUTOHSCROLL, id, WS_EX_CLIENTEDGE);
-    SendMessageW(field, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
-    placements.push_back({field, group, 8, 16, 497, 20});
-    AddLabel(group, hintId, hint, 8, 48);
-    return field;
-}
-
-// One label per line, from the top of the group down.
-void TfrmMain::AddHelpLines(HWND group, int firstId, std::span<const form::Text> lines)
-{
-    int top = 24;
-    int id = firstId;
-    for (const form::Text line : lines) {
-        AddLabel(group, id++, line, 8, top);
-        top += helpLineSpacing;
-    }
-}
-
-HWND TfrmMain::AddButton(HWND group, int id, form::Text caption, int left, int top, int width)
-{
-    // A plain push button: never the default, so Enter in a field starts nothing.
-    HWND button = AddControl(pages.back().page, WC_BUTTONW, caption, WS_TABSTOP | BS_PUSHBUTTON, id);
-    placements.push_back({button, group, left, top, width, buttonHeight});
-    return button;
-}
-
-// The controls of a page are made in the keyboard's Tab order, each group
-// right before its contents. Where they stand is set by the docking order
-// and the placements.
-void TfrmMain::BuildStudyPage()
-{
-    tbStudy = AddPage(ControlId::tbStudy, form::StudyTab);
-
-    GBUUIDType = AddGroup(ControlId::GBUUIDType, form::UuidTypeCaption);
-    AddLabel(GBUUIDType, ControlId::lbUUIDType, form::UuidTypeLabel, 8, 19);
-    cbUUIDType = AddControl(tbStudy, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                            ControlId::cbUUIDType);
-    for (const form::Text item : form::UuidTypes)
-        SendMessageW(cbUUIDType, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
-    SendMessageW(cbUUIDType, CB_SETCURSEL, 0, 0);
-    // The height includes the list that drops down.
-    placements.push_back({cbUUIDType, GBUUIDType, 112, 16, 393, 80});
-
-    // The Write field comes before the Notify field, although it stands below it.
-    GBUUIDWrite = AddGroup(ControlId::GBUUIDWrite, form::WriteCaption);
-    edtCharWrite = AddField(GBUUIDWrite, ControlId::edtCharWrite, form::UuidFieldLength, form::WriteDefault,
-                            ControlId::lbCharWrite, form::WriteHint);
-    GBUUIDNotify = AddGroup(ControlId::GBUUIDNotify, form::NotifyCaption);
-    edtCharNotify = AddField(GBUUIDNotify, ControlId::edtCharNotify, form::UuidFieldLength,
-                             form::NotifyDefault, ControlId::lbCharNotify, form::NotifyHint);
-
-    GBHelp = AddGroup(ControlId::GBHelp, form::HelpCaption);
-    AddHelpLines(GBHelp, ControlId::lbHelp1, form::StudyHelp);
-
-    GBButton = AddGroup(ControlId::GBButton, "");
-    btnShow = AddButton(GBButton, ControlId::btnShow, form::ShowButton, 344, 11, 155);
-
-    pages.back().groups = {{GBUUIDType, Dock::top, 41},
-                           {GBUUIDNotify, Dock::top, fieldGroupHeight},
-                           {GBUUIDWrite, Dock::top, fieldGroupHeight},
-                           {GBHelp, Dock::rest, 0},
-                           {GBButton, Dock::bottom, 44}};
-}
-
-void TfrmMain::BuildBeaconPage()
-{
-    tabBeacon = AddPage(ControlId::tabBeacon, form::BeaconTab);
-
-    // Keyboard order: Minor, UUID, Major, then the button.
-    gbiBeaconMinor = AddGroup(ControlId::gbiBeaconMinor, form::MinorCaption);
-    edtiBeaconMinor = AddField(gbiBeaconMinor, ControlId::edtiBeaconMinor, form::ValueFieldLength,
-                               form::MinorDefault, ControlId::lbiBeaconMinor, form::MinorHint);
-    gbiBeaconUUID = AddGroup(ControlId::gbiBeaconUUID, form::BeaconUuidCaption);
-    edtiBeaconUUID = AddField(gbiBeaconUUID, ControlId::edtiBeaconUUID, form::UuidFieldLength,
-                              form::BeaconUuidDefault, ControlId::lbiBeaconUUID, form::BeaconUuidHint);
-    gbiBeaconMajor = AddGroup(ControlId::gbiBeaconMajor, form::MajorCaption);
-    edtiBeaconMajor = AddField(gbiBeaconMajor, ControlId::edtiBeaconMajor, form::ValueFieldLength,
-                               form::MajorDefault, ControlId::lbiBeaconMajor, form::MajorHint);
-
-    gbiBeaconHelp = AddGroup(ControlId::gbiBeaconHelp, form::HelpCaption);
-    AddHelpLines(gbiBeaconHelp, ControlId::lbiBeaconHelp1, form::BeaconHelp);
-    btniBeacon = AddButton(gbiBeaconHelp, ControlId::btniBeacon, form::BeaconButton, 272, 80, 227);
-
-    pages.back().groups = {{gbiBeaconUUID, Dock::top, fieldGroupHeight},
-                           {gbiBeaconMajor, Dock::top, fieldGroupHeight},
-                           {gbiBeaconMinor, Dock::top, fieldGroupHeight},
-                           {gbiBeaconHelp, Dock::rest, 0}};
-}
-
-void TfrmMain::BuildAboutPage()
-{
-    TabSheet1 = AddPage(ControlId::TabSheet1, form::AboutTab);
-    // Drawn by the window, so that its text can be the name screen readers read.
-    imgLogo = AddControl(TabSheet1, WC_STATICW, form::LogoName, SS_OWNERDRAW, ControlId::imgLogo);
-    placements.push_back({imgLogo, nullptr, 112, 134, 32, 32});
-    lbBuilding = AddLabel(nullptr, ControlId::lbBuilding, form::Building, 168, 144);
-}
-
 void TfrmMain::Layout()
 {
     formFont = FormFont(scale);
@@ -261,56 +127,7 @@ void TfrmMain::Layout()
     SetFontOfChildren(frmMain, formFont.get());
     SendMessageW(sbTitle, WM_SETFONT, reinterpret_cast<WPARAM>(statusFont.get()), FALSE);
 
-    const int width = scale(form::MainClientWidth);
-    const int height = scale(form::MainClientHeight);
-    const int statusHeight = scale(statusBarHeight);
-    MoveWindow(sbTitle, 0, height - statusHeight, width, statusHeight, TRUE);
-    // The first panel shows the web address centred ("\t"), read right to
-    // left; the last one reaches the right edge.
-    int panels[] = {scale(statusWebPanelWidth), -1};
-    SendMessageW(sbTitle, SB_SETPARTS, std::size(panels), reinterpret_cast<LPARAM>(panels));
-    const std::wstring web = L"\t" + Wide(form::WebAddress);
-    SendMessageW(sbTitle, SB_SETTEXTW, 0 | SBT_RTLREADING, reinterpret_cast<LPARAM>(web.c_str()));
-    SendMessageW(sbTitle, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(Wide(form::SupportAddress).c_str()));
-
-    MoveWindow(MainPage, 0, 0, width, height - statusHeight, TRUE);
-    RECT display{0, 0, width, height - statusHeight};
-    TabCtrl_AdjustRect(MainPage, FALSE, &display);
-    const int pageWidth = display.right - display.left;
-    const int pageHeight = display.bottom - display.top;
-    for (const Page &page : pages) {
-        MoveWindow(page.page, display.left, display.top, pageWidth, pageHeight, TRUE);
-        int top = 0;
-        int bottom = pageHeight;
-        for (const DockedGroup &docked : page.groups)
-            if (docked.dock == Dock::top) {
-                MoveWindow(docked.group, 0, top, pageWidth, scale(docked.height), TRUE);
-                top += scale(docked.height);
-            } else if (docked.dock == Dock::bottom) {
-                bottom -= scale(docked.height);
-                MoveWindow(docked.group, 0, bottom, pageWidth, scale(docked.height), TRUE);
-            }
-        for (const DockedGroup &docked : page.groups)
-            if (docked.dock == Dock::rest)
-                MoveWindow(docked.group, 0, top, pageWidth, bottom - top, TRUE);
-    }
-
-    // Labels are measured in one go, in the form's font.
-    const HDC measure = CreateCompatibleDC(nullptr);
-    const HGDIOBJ oldFont = SelectObject(measure, formFont.get());
-    for (const Placement &placed : placements) {
-        RECT group{};
-        if (placed.group != nullptr) {
-            GetWindowRect(placed.group, &group);
-            MapWindowPoints(HWND_DESKTOP, GetParent(placed.group), reinterpret_cast<POINT *>(&group), 2);
-        }
-        const SIZE size = placed.width == 0 ? LabelSize(measure, WindowText(placed.control))
-                                            : SIZE{scale(placed.width), scale(placed.height)};
-        MoveWindow(placed.control, group.left + scale(placed.left), group.top + scale(placed.top), size.cx,
-                   size.cy, TRUE);
-    }
-    SelectObject(measure, oldFont);
-    DeleteDC(measure);
+    controls.Layout(scale, formFont.get());
 
     // The logo is read in its size for this DPI when it is next drawn.
     logo.reset();
@@ -319,8 +136,9 @@ void TfrmMain::Layout()
 
 void TfrmMain::ShowPage(int index)
 {
+    const std::vector<HWND> pages = controls.Pages();
     for (std::size_t i = 0; i < pages.size(); ++i)
-        ShowWindow(pages[i].page, static_cast<int>(i) == index ? SW_SHOW : SW_HIDE);
+        ShowWindow(pages[i], static_cast<int>(i) == index ? SW_SHOW : SW_HIDE);
 }
 
 void TfrmMain::FormCreate()
@@ -331,12 +149,13 @@ void TfrmMain::FormCreate()
 
 void TfrmMain::UpdateLook()
 {
+    const std::vector<HWND> pages = controls.Pages();
     RECT page{};
-    GetClientRect(pages.front().page, &page);
+    GetClientRect(pages.front(), &page);
     pageLook.Update({page.right, page.bottom});
-    for (const Page &each : pages) {
-        pageLook.Apply(each.page);
-        RedrawWindow(each.page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    for (const HWND each : pages) {
+        pageLook.Apply(each);
+        RedrawWindow(each, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
 }
 
@@ -391,75 +210,45 @@ void TfrmMain::DrawLogo(const DRAWITEMSTRUCT &item)
 
 void TfrmMain::btnShowClick()
 {
-    const std::string notify = WindowTextUtf8(edtCharNotify);
-    const std::string write = WindowTextUtf8(edtCharWrite);
-    const auto uuidType = static_cast<int>(SendMessageW(cbUUIDType, CB_GETCURSEL, 0, 0));
-    Present(BuildStudyList({notify, write, uuidType}));
+    form::StudyClick(*this);
 }
 
 void TfrmMain::btniBeaconClick()
 {
-    const std::string uuid = WindowTextUtf8(edtiBeaconUUID);
-    const std::string major = WindowTextUtf8(edtiBeaconMajor);
-    const std::string minor = WindowTextUtf8(edtiBeaconMinor);
-    Present(BuildBeaconList({uuid, major, minor}));
+    form::BeaconClick(*this);
 }
 
-void TfrmMain::Present(const ListOutcome &outcome)
+std::string TfrmMain::FieldText(form::Text name) const
 {
-    if (const auto *rejection = std::get_if<InputRejection>(&outcome))
-        ShowRejection(*rejection);
-    else
-        ShowCommandList(std::get<CommandList>(outcome));
+    return WindowTextUtf8(controls[name]);
 }
 
-void TfrmMain::ShowRejection(const InputRejection &rejection)
+int TfrmMain::SelectedIndex(form::Text name) const
 {
-    if (!ShowMessage(frmMain, rejection.message, MB_ICONINFORMATION))
-        MessageBeep(MB_ICONINFORMATION); // no box could be made: the focus still shows the field
-    if (HWND field = FieldFor(rejection.focus)) {
-        SetFocus(field);
-        SendMessageW(field, EM_SETSEL, 0, -1);
-    }
+    return static_cast<int>(SendMessageW(controls[name], CB_GETCURSEL, 0, 0));
 }
 
-void TfrmMain::ShowCommandList(const CommandList &lines)
+void TfrmMain::ShowMessage(form::Text text, form::MessageKind kind)
 {
-    std::string reason;
-    try {
-        // The window lives only for this block, however showing it ends.
-        const std::unique_ptr<TfrmResult> frmResult = NewResultWindow();
-        frmResult->Create(frmMain);
-        for (const std::string &line : lines)
-            frmResult->AddLine(line);
-        frmResult->ShowModal();
-        return;
-    } catch (const std::exception &error) {
-        reason = error.what();
-    } catch (...) { }
-    ShowMessage(frmMain,
-                reason.empty() ? std::string(form::ListNotShown)
-                               : std::string(form::ListNotShownBecause) + reason,
-                MB_ICONERROR);
+    const UINT icon = kind == form::MessageKind::error ? MB_ICONERROR : MB_ICONINFORMATION;
+    // Where no box can be made, a rejection still sounds, and the focus
+    // still shows the field.
+    if (!win32::ShowMessage(frmMain, text, icon) && kind == form::MessageKind::information)
+        MessageBeep(icon);
 }
 
-HWND TfrmMain::FieldFor(FocusField field) const
+void TfrmMain::FocusAndSelect(form::Text name)
 {
-    switch (field) {
-    case FocusField::edtCharNotify:
-        return edtCharNotify;
-    case FocusField::edtCharWrite:
-        return edtCharWrite;
-    case FocusField::edtiBeaconUUID:
-        return edtiBeaconUUID;
-    case FocusField::edtiBeaconMajor:
-        return edtiBeaconMajor;
-    case FocusField::edtiBeaconMinor:
-        return edtiBeaconMinor;
-    case FocusField::none:
-        break;
-    }
-    return nullptr;
+    const HWND field = controls[name];
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
+std::unique_ptr<form::ResultView> TfrmMain::NewResultView()
+{
+    std::unique_ptr<TfrmResult> frmResult = NewResultWindow();
+    frmResult->Create(frmMain);
+    return frmResult;
 }
 
 LRESULT CALLBACK TfrmMain::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -516,9 +305,9 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == ControlId::btnShow)
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == ControlId::Of("btnShow"))
             btnShowClick();
-        else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == ControlId::btniBeacon)
+        else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == ControlId::Of("btniBeacon"))
             btniBeaconClick();
         else if (LOWORD(wParam) == IDOK) {
             // Enter: there is no default button, so Enter in a field starts
@@ -534,7 +323,7 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             ShowPage(TabCtrl_GetCurSel(MainPage));
         return 0;
     case WM_DRAWITEM:
-        if (wParam == ControlId::imgLogo)
+        if (static_cast<int>(wParam) == ControlId::Of("imgLogo"))
             DrawLogo(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
     case DM_GETDEFID:
@@ -547,7 +336,7 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Layout();
         UpdateLook();
         icons.Apply(frmMain, scale);
-        SizeAt(frmMain, scale, form::MainClientWidth, form::MainClientHeight,
+        SizeAt(frmMain, scale, form::MainWindow.clientWidth, form::MainWindow.clientHeight,
                *reinterpret_cast<const RECT *>(lParam));
         return 0;
     case WM_THEMECHANGED:

@@ -3,22 +3,21 @@
 
 #pragma once
 
-#include "CommandList.h"
+#include "ClickFlow.h"
+#include "FormControls.h"
 #include "FormStyle.h"
 #include "Theme.h"
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
-#include <span>
-#include <vector>
 
 class TfrmResult;
 
 // The program's main window: the study tab for the master role, the iBeacon
-// tab for the slave role, an about tab and a status bar.
-class TfrmMain
+// tab for the slave role, an about tab and a status bar, made from the
+// form's description.
+class TfrmMain : private brenvik::form::FormView
 {
 public:
     TfrmMain() = default;
@@ -44,30 +43,6 @@ protected:
     [[nodiscard]] virtual std::unique_ptr<TfrmResult> NewResultWindow();
 
 private:
-    enum class Dock { top, rest, bottom };
-    // A group docked in its tab page: top groups stack from the top edge,
-    // the bottom one sits at the bottom edge and the rest one fills the space
-    // between. Heights are at 96 DPI.
-    struct DockedGroup {
-        HWND group;
-        Dock dock;
-        int height;
-    };
-    struct Page {
-        HWND page;
-        std::vector<DockedGroup> groups;
-    };
-    // A control at a place in its group, at 96 DPI; a width of 0 makes it as
-    // large as its text (a label).
-    struct Placement {
-        HWND control;
-        HWND group;
-        int left;
-        int top;
-        int width;
-        int height;
-    };
-
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,17 +51,6 @@ private:
     void btnShowClick();
     void btniBeaconClick();
 
-    void BuildStudyPage();
-    void BuildBeaconPage();
-    void BuildAboutPage();
-    void BuildStatusBar();
-    HWND AddPage(int id, brenvik::form::Text caption);
-    HWND AddGroup(int id, brenvik::form::Text caption);
-    HWND AddLabel(HWND group, int id, brenvik::form::Text text, int left, int top);
-    HWND AddField(HWND group, int id, int maxLength, brenvik::form::Text text, int hintId,
-                  brenvik::form::Text hint);
-    void AddHelpLines(HWND group, int firstId, std::span<const brenvik::form::Text> lines);
-    HWND AddButton(HWND group, int id, brenvik::form::Text caption, int left, int top, int width);
     void Layout();
     void ShowPage(int index);
     void UpdateLook();
@@ -94,10 +58,12 @@ private:
     void Paint(HWND window) const;
     void DrawLogo(const DRAWITEMSTRUCT &item);
 
-    void Present(const brenvik::ListOutcome &outcome);
-    void ShowRejection(const brenvik::InputRejection &rejection);
-    void ShowCommandList(const brenvik::CommandList &lines);
-    [[nodiscard]] HWND FieldFor(brenvik::FocusField field) const;
+    // What a click needs of the window.
+    [[nodiscard]] std::string FieldText(brenvik::form::Text name) const override;
+    [[nodiscard]] int SelectedIndex(brenvik::form::Text name) const override;
+    void ShowMessage(brenvik::form::Text text, brenvik::form::MessageKind kind) override;
+    void FocusAndSelect(brenvik::form::Text name) override;
+    [[nodiscard]] std::unique_ptr<brenvik::form::ResultView> NewResultView() override;
 
     win32::Scale scale;
     win32::UniqueFont formFont;
@@ -108,8 +74,7 @@ private:
     bool DoubleBuffered = false;
     bool quitOnDestroy = false;
     HWND focusBeforeDeactivation = nullptr;
-    std::vector<Page> pages;
-    std::vector<Placement> placements;
+    win32::FormControls controls{brenvik::form::MainWindow};
 
     HWND frmMain = nullptr;
     HWND sbTitle = nullptr;

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "FormLayout.h"
+#include "FormStyle.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace win32 {
+
+// The controls of one window of the form's description, made by walking its
+// table: one control a row, with the row's control ID, docked and placed as
+// the row says at the window's DPI. How each kind of control is made in
+// Win32 is written here; what it says and where it stands comes from the
+// table.
+class FormControls
+{
+public:
+    explicit FormControls(const brenvik::form::Window &window)
+        : window(window)
+    { }
+
+    // Makes the controls in `frame`, the window itself. Tab pages are
+    // windows of `pageClass`, handed `pageData` when they are made.
+    void Create(HWND frame, const wchar_t *pageClass = nullptr, void *pageData = nullptr);
+    // Docks, places and sizes every control at `scale`, labels as large as
+    // their text in `font`.
+    void Layout(Scale scale, HFONT font) const;
+
+    // The named control.
+    [[nodiscard]] HWND operator[](brenvik::form::Text name) const
+    {
+        return handles.at(brenvik::form::IndexOf(window.controls, name));
+    }
+    // The tab pages, in the order of their tabs.
+    [[nodiscard]] std::vector<HWND> Pages() const;
+
+private:
+    void CreateChildren(std::size_t parentRow, const wchar_t *pageClass, void *pageData);
+    void CreateControl(std::size_t row, const wchar_t *pageClass, void *pageData);
+    [[nodiscard]] std::size_t ParentRow(std::size_t row) const;
+    [[nodiscard]] HWND WindowParent(std::size_t row) const;
+
+    const brenvik::form::Window &window;
+    HWND frame = nullptr;
+    std::vector<HWND> handles; // by row of the table
+};
+
+} // namespace win32
