@@ -7,9 +7,11 @@
 // (a CJK face without Latin letters draws every caption as empty boxes), or
 // on one far too large for the form: both are checked, never taken on trust.
 
+#include "FormLayout.h"
 #include "FormStyle.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -19,63 +21,49 @@ namespace form = brenvik::form;
 
 namespace {
 
-// The room each fixed text has at 96 DPI, from where its control stands
-// and how large it is: labels are as wide as their text plus one average
-// character, so theirs is what is left to their group's edge; captions
-// keep clear of their group's frame, buttons of their own edges. The
-// pages lie inside the tab control's frame.
+// The pages lie inside the tab control's frame.
 constexpr int pageWidth = form::MainClientWidth - 8;
-constexpr int labelRoom = pageWidth - 8 - 2;
-struct Room {
-    form::Text text;
-    int width;
-    bool label = false;
-};
-constexpr Room rooms[] = {
-    {form::StudyTab, 0}, // together, below
-    {form::BeaconTab, 0},
-    {form::AboutTab, 0},
-    {form::UuidTypeCaption, pageWidth - 16},
-    {form::UuidTypeLabel, 112 - 8, true}, // ends where the drop-down list starts
-    {form::UuidTypes[0], 393 - 17 - 6},   // beside the list's button
-    {form::UuidTypes[1], 393 - 17 - 6},
-    {form::NotifyCaption, pageWidth - 16},
-    {form::NotifyHint, labelRoom, true},
-    {form::NotifyDefault, 497 - 8},
-    {form::WriteCaption, pageWidth - 16},
-    {form::WriteHint, labelRoom, true},
-    {form::WriteDefault, 497 - 8},
-    {form::HelpCaption, pageWidth - 16},
-    {form::StudyHelp[0], labelRoom, true},
-    {form::StudyHelp[1], labelRoom, true},
-    {form::StudyHelp[2], labelRoom, true},
-    {form::StudyHelp[3], labelRoom, true},
-    {form::ShowButton, 155 - 8},
-    {form::BeaconUuidCaption, pageWidth - 16},
-    {form::BeaconUuidHint, labelRoom, true},
-    {form::BeaconUuidDefault, 497 - 8},
-    {form::MajorCaption, pageWidth - 16},
-    {form::MajorHint, labelRoom, true},
-    {form::MajorDefault, 497 - 8},
-    {form::MinorCaption, pageWidth - 16},
-    {form::MinorHint, labelRoom, true},
-    {form::MinorDefault, 497 - 8},
-    {form::BeaconHelp[0], labelRoom, true},
-    {form::BeaconHelp[1], labelRoom, true},
-    {form::BeaconHelp[2], labelRoom, true},
-    {form::BeaconButton, 227 - 8},
-    {form::Building, pageWidth - 168, true},
-    {form::OkButton, 75 - 8},
-    // What the fields take and the command lists show: printable ASCII.
-    {R"( !"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\]^_`abcdefghijklmnopqrstuvwxyz{|}~)", 0},
-};
 // A line of text inside a 20-pixel edit field, inside its border.
 constexpr int lineRoom = 20 - 4;
 // The tabs stand in one row across the window, each its text's width plus
 // its padding, the selected one a little wider.
-constexpr form::Text tabs[] = {form::StudyTab, form::BeaconTab, form::AboutTab};
 constexpr int tabPadding = 2 * 6;
 constexpr int tabRowRoom = form::MainClientWidth - 4;
+// What the fields take and the command lists show: printable ASCII.
+constexpr form::Text printable
+    = R"( !"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\]^_`abcdefghijklmnopqrstuvwxyz{|}~)";
+
+// The room a control's text has at 96 DPI, from where the control stands
+// and how large it is; 0 where its width is not the control's to keep.
+// Labels are as wide as their text plus one average character, so theirs
+// is what is left to the control beside them or to their group's edge;
+// captions keep clear of their group's frame, buttons and fields of their
+// own edges, a drop-down list's items of its button.
+int RoomOf(const form::Window &window, const form::Control &control)
+{
+    switch (control.kind) {
+    case form::Kind::group:
+        return pageWidth - 16;
+    case form::Kind::button:
+    case form::Kind::edit:
+        return control.rect.width - 8;
+    case form::Kind::dropDown:
+        return control.rect.width - 17 - 6;
+    case form::Kind::label: {
+        const bool inGroup
+            = form::IndexOf(window.controls, control.parent) < window.controls.size()
+              && window.controls[form::IndexOf(window.controls, control.parent)].kind == form::Kind::group;
+        int edge = inGroup ? pageWidth - 2 : pageWidth;
+        for (const form::Control &other : window.controls)
+            if (other.parent == control.parent && other.kind != form::Kind::label
+                && other.rect.left > control.rect.left && std::abs(other.rect.top - control.rect.top) < 8)
+                edge = std::min(edge, other.rect.left);
+        return edge - control.rect.left;
+    }
+    default:
+        return 0;
+    }
+}
 
 int TextWidth(HDC dc, std::wstring_view text)
 {
@@ -172,18 +160,25 @@ bool FormFaceFits(const LOGFONTW &font, Scale scale)
     const HGDIOBJ before = SelectObject(dc, made.get());
     TEXTMETRICW metrics{};
     bool fits = GetTextMetricsW(dc, &metrics) != FALSE && metrics.tmHeight <= scale(lineRoom);
-    for (const Room &room : rooms) {
-        if (!fits)
-            break;
-        const std::wstring text = Wide(room.text);
-        fits = HasGlyphs(dc, text)
-               && (room.width == 0
-                   || TextWidth(dc, text) + (room.label ? metrics.tmAveCharWidth : 0) <= scale(room.width));
-    }
+    // Every fixed text of both windows, each in its room.
     int tabRow = 0;
-    for (const form::Text tab : tabs)
-        tabRow += TextWidth(dc, Wide(tab)) + scale(tabPadding);
-    fits = fits && tabRow <= scale(tabRowRoom);
+    const auto fitsIn = [&](form::Text text, int room, bool label) {
+        const std::wstring wide = Wide(text);
+        return HasGlyphs(dc, wide)
+               && (room == 0 || TextWidth(dc, wide) + (label ? metrics.tmAveCharWidth : 0) <= scale(room));
+    };
+    for (const form::Window *window : form::Windows)
+        for (const form::Control &control : window->controls) {
+            if (control.kind == form::Kind::page)
+                tabRow += TextWidth(dc, Wide(control.text)) + scale(tabPadding);
+            if (control.kind == form::Kind::image || control.kind == form::Kind::memo)
+                continue; // an image's text is its name for screen readers
+            const int room = RoomOf(*window, control);
+            fits = fits && fitsIn(control.text, room, control.kind == form::Kind::label);
+            for (const form::Text item : control.items)
+                fits = fits && fitsIn(item, room, false);
+        }
+    fits = fits && fitsIn(printable, 0, false) && tabRow <= scale(tabRowRoom);
     SelectObject(dc, before);
     DeleteDC(dc);
     return fits;
