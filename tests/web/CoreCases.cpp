@@ -42,9 +42,9 @@ int main()
         for (std::string field; std::getline(in, field, '\t');)
             fields.push_back(FromHex(field));
         fields.resize(3);
-        const brenvik::ListOutcome outcome = head[0] == 'S'
-            ? brenvik::BuildStudyList({fields[0], fields[1], std::stoi(head.substr(1))})
-            : brenvik::BuildBeaconList({fields[0], fields[1], fields[2]});
+        const brenvik::ListOutcome outcome
+            = head[0] == 'S' ? brenvik::BuildStudyList({fields[0], fields[1], std::stoi(head.substr(1))})
+                             : brenvik::BuildBeaconList({fields[0], fields[1], fields[2]});
         const brenvik::web::ResultKind kind = brenvik::web::WriteResult(outcome, result);
         std::cout << static_cast<int>(kind) << ' ' << result.size() << '\n' << result;
     }

@@ -69,17 +69,17 @@ int main()
     std::string study = "[";
     for (const StudyRejection &row : studyRejections)
         study += (study.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ") + Quoted(row.name)
-            + ", \"notify\": " + Quoted(row.notify) + ", \"write\": " + Quoted(row.write)
-            + ", \"uuidType\": " + std::to_string(row.uuidType) + ", \"message\": " + Quoted(row.message)
-            + ", \"focus\": " + Quoted(row.focus) + "}";
+                 + ", \"notify\": " + Quoted(row.notify) + ", \"write\": " + Quoted(row.write)
+                 + ", \"uuidType\": " + std::to_string(row.uuidType) + ", \"message\": " + Quoted(row.message)
+                 + ", \"focus\": " + Quoted(row.focus) + "}";
     Field("studyRejections", study + "]");
 
     std::string beacon = "[";
     for (const BeaconRejection &row : beaconRejections)
         beacon += (beacon.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ") + Quoted(row.name)
-            + ", \"uuid\": " + Quoted(row.uuid) + ", \"major\": " + Quoted(row.major)
-            + ", \"minor\": " + Quoted(row.minor) + ", \"message\": " + Quoted(row.message)
-            + ", \"focus\": " + Quoted(row.focus) + "}";
+                  + ", \"uuid\": " + Quoted(row.uuid) + ", \"major\": " + Quoted(row.major)
+                  + ", \"minor\": " + Quoted(row.minor) + ", \"message\": " + Quoted(row.message)
+                  + ", \"focus\": " + Quoted(row.focus) + "}";
     Field("beaconRejections", beacon + "]", true);
     std::printf("}\n");
     return 0;
