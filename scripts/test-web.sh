@@ -14,4 +14,4 @@ ready_web_browser_runs
 # shared (Node.js 18 runs one fewer than there are cores).
 one_at_a_time=()
 node --help | grep -q -- --test-concurrency && one_at_a_time=(--test-concurrency=1)
-node --test "${one_at_a_time[@]}" --test-reporter=spec tests/web/
+node --test "${one_at_a_time[@]}" --test-reporter=tap tests/web/

@@ -18,7 +18,7 @@ MESSAGE_CAPTION='' frmMain_CAPTION='' frmResult_CAPTION='' frmMain_CLASS='' frmR
 form_facts() {
     ensure_packages g++
     local tool=build/form-facts/form-facts
-    local sources=(tools/form-facts/form-facts.cpp ui/form/*.h core/*.h)
+    local sources=(tools/form-facts/* ui/form/*.h core/*.h)
     if [ ! -x "$tool" ] || [ -n "$(find "${sources[@]}" -newer "$tool")" ]; then
         mkdir -p "${tool%/*}"
         g++ -std=c++20 -O1 -Iui/form -Icore -o "$tool.part" tools/form-facts/form-facts.cpp \

@@ -5,6 +5,7 @@
 // suites, which are JavaScript and so cannot include them.
 
 #include "Expected.h"
+#include "JsonText.h"
 
 #include <cstdio>
 #include <string>
@@ -15,29 +16,18 @@ namespace {
 
 using namespace brenvik::expect;
 
-std::string Quoted(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
 template<typename Lines>
 std::string List(const Lines &lines)
 {
     std::string out = "[";
     for (const std::string_view line : lines)
-        out += (out.size() > 1 ? ",\n    " : "\n    ") + Quoted(line);
+        out += (out.size() > 1 ? ",\n    " : "\n    ") + JsonQuoted(line);
     return out + "]";
 }
 
 void Field(const char *name, const std::string &value, bool last = false)
 {
-    std::printf("  %s: %s%s\n", Quoted(name).c_str(), value.c_str(), last ? "" : ",");
+    std::printf("  %s: %s%s\n", JsonQuoted(name).c_str(), value.c_str(), last ? "" : ",");
 }
 
 } // namespace
@@ -57,29 +47,29 @@ int main()
     };
     std::string named = "{";
     for (const auto &[name, text] : messages)
-        named += (named.size() > 1 ? ",\n    " : "\n    ") + Quoted(name) + ": " + Quoted(text);
+        named += (named.size() > 1 ? ",\n    " : "\n    ") + JsonQuoted(name) + ": " + JsonQuoted(text);
     Field("messages", named + "}");
     Field("studyDefaults16", List(studyDefaults16));
     Field("studyExample128", List(studyExample128));
     Field("beaconDefaults", List(beaconDefaults));
-    Field("workedNotify", Quoted(workedNotify));
-    Field("workedWrite", Quoted(workedWrite));
-    Field("defaultBeaconUuid", Quoted(defaultBeaconUuid));
+    Field("workedNotify", JsonQuoted(workedNotify));
+    Field("workedWrite", JsonQuoted(workedWrite));
+    Field("defaultBeaconUuid", JsonQuoted(defaultBeaconUuid));
 
     std::string study = "[";
     for (const StudyRejection &row : studyRejections)
-        study += (study.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ") + Quoted(row.name)
-                 + ", \"notify\": " + Quoted(row.notify) + ", \"write\": " + Quoted(row.write)
-                 + ", \"uuidType\": " + std::to_string(row.uuidType) + ", \"message\": " + Quoted(row.message)
-                 + ", \"focus\": " + Quoted(row.focus) + "}";
+        study += (study.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ") + JsonQuoted(row.name)
+                 + ", \"notify\": " + JsonQuoted(row.notify) + ", \"write\": " + JsonQuoted(row.write)
+                 + ", \"uuidType\": " + std::to_string(row.uuidType) + ", \"message\": "
+                 + JsonQuoted(row.message) + ", \"focus\": " + JsonQuoted(row.focus) + "}";
     Field("studyRejections", study + "]");
 
     std::string beacon = "[";
     for (const BeaconRejection &row : beaconRejections)
-        beacon += (beacon.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ") + Quoted(row.name)
-                  + ", \"uuid\": " + Quoted(row.uuid) + ", \"major\": " + Quoted(row.major)
-                  + ", \"minor\": " + Quoted(row.minor) + ", \"message\": " + Quoted(row.message)
-                  + ", \"focus\": " + Quoted(row.focus) + "}";
+        beacon += (beacon.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ")
+                  + JsonQuoted(row.name) + ", \"uuid\": " + JsonQuoted(row.uuid) + ", \"major\": "
+                  + JsonQuoted(row.major) + ", \"minor\": " + JsonQuoted(row.minor) + ", \"message\": "
+                  + JsonQuoted(row.message) + ", \"focus\": " + JsonQuoted(row.focus) + "}";
     Field("beaconRejections", beacon + "]", true);
     std::printf("}\n");
     return 0;

@@ -7,22 +7,11 @@
 // modal windows with nothing of the page behind them.
 
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
-import { control, expected, form, launch, openPage, openWindow, showTab } from './support.js';
+import { describe, test } from 'node:test';
+import { control, expected, form, openWindow, showTab, withCdpPage } from './support.js';
 
-let browser, page, errors, cdp;
-before(async () => {
-    browser = await launch();
-    let context;
-    ({ context, page, errors } = await openPage(browser));
-    cdp = await context.newCDPSession(page);
-    await cdp.send('DOM.enable');
-    await cdp.send('Accessibility.enable');
-});
-after(async () => {
-    assert.deepEqual(errors, [], 'no script error');
-    await browser.close();
-});
+let page, cdp;
+withCdpPage(['DOM', 'Accessibility'], (opened) => ({ page, cdp } = opened));
 
 // Role, name and description of the node for `selector`.
 async function Heard(selector) {

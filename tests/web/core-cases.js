@@ -27,9 +27,10 @@ export function NativeAnswers(cases) {
     return answers;
 }
 
-// A small seeded generator (mulberry32), so that a failing case comes back.
-export function Random(seed) {
-    let state = seed >>> 0;
+// A small generator (mulberry32) that starts where it is told, so that a
+// failing case comes back.
+export function Random(start) {
+    let state = start >>> 0;
     const next = () => {
         state = (state + 0x6d2b79f5) >>> 0;
         let t = state;

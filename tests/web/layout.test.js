@@ -7,22 +7,11 @@
 // with the system's faces and with the bundled face alone.
 
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
-import { launch, mainWindow, openPage, openWindow, resultWindow, showTab } from './support.js';
+import { describe, test } from 'node:test';
+import { mainWindow, openWindow, resultWindow, showTab, withCdpPage } from './support.js';
 
-let browser, page, errors, cdp;
-before(async () => {
-    browser = await launch();
-    let context;
-    ({ context, page, errors } = await openPage(browser));
-    cdp = await context.newCDPSession(page);
-    await cdp.send('DOM.enable');
-    await cdp.send('CSS.enable');
-});
-after(async () => {
-    assert.deepEqual(errors, [], 'no script error');
-    await browser.close();
-});
+let page, cdp;
+withCdpPage(['DOM', 'CSS'], (opened) => ({ page, cdp } = opened));
 
 const pages = mainWindow.controls.filter((c) => c.kind === 'page');
 

@@ -5,7 +5,9 @@
 // description and the shared expectations (tests/shared/Expected.h, as
 // JSON), a headless Chromium, and the steps a user takes.
 
+import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
 import { coreCasesPath, pagePath, pageUrl, path, wasmPath } from './support-paths.js';
@@ -35,6 +37,27 @@ export async function openPage(browser, contextOptions = {}, initScript = null) 
         await page.addInitScript(initScript);
     await page.goto(pageUrl);
     return { context, page, errors };
+}
+
+// A browser with the page open and a CDP session on it with `domains`
+// enabled, for the suites that read what Chromium itself computes, handed
+// to `opened` before the suite; after it, no script error and the browser
+// closed.
+export function withCdpPage(domains, opened) {
+    const session = {};
+    before(async () => {
+        session.browser = await launch();
+        let context;
+        ({ context, page: session.page, errors: session.errors } = await openPage(session.browser));
+        session.cdp = await context.newCDPSession(session.page);
+        for (const domain of domains)
+            await session.cdp.send(`${domain}.enable`);
+        opened(session);
+    });
+    after(async () => {
+        assert.deepEqual(session.errors, [], 'no script error');
+        await session.browser.close();
+    });
 }
 
 export const focusedId = (page) => page.evaluate(() => document.activeElement?.id ?? '');

@@ -7,6 +7,7 @@
 // need, as shell assignments.
 
 #include "FormLayout.h"
+#include "JsonText.h"
 
 #include <cstdio>
 #include <string>
@@ -15,17 +16,6 @@
 using namespace brenvik::form;
 
 namespace {
-
-std::string Quoted(Text text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
 
 std::string ShellQuoted(Text text)
 {
@@ -82,22 +72,22 @@ std::string TextList(const Range &texts)
 {
     std::string out = "[";
     for (const Text text : texts)
-        out += (out.size() > 1 ? ", " : "") + Quoted(text);
+        out += (out.size() > 1 ? ", " : "") + JsonQuoted(text);
     return out + "]";
 }
 
 void PrintJson()
 {
-    std::printf("{\n  \"fontFace\": %s,\n  \"fontPixelHeight\": %d,\n", Quoted(FontFace).c_str(),
+    std::printf("{\n  \"fontFace\": %s,\n  \"fontPixelHeight\": %d,\n", JsonQuoted(FontFace).c_str(),
                 FontPixelHeight);
     std::printf("  \"messageCaption\": %s,\n  \"listNotShown\": %s,\n  \"listNotShownBecause\": %s,\n",
-                Quoted(MessageCaption).c_str(), Quoted(ListNotShown).c_str(),
-                Quoted(ListNotShownBecause).c_str());
+                JsonQuoted(MessageCaption).c_str(), JsonQuoted(ListNotShown).c_str(),
+                JsonQuoted(ListNotShownBecause).c_str());
     std::printf("  \"buttonHeight\": %d,\n  \"statusPanels\": [", ButtonHeight);
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
         const StatusPanel &panel = StatusPanels.at(i);
         std::printf("%s\n    {\"text\": %s, \"width\": %d, \"centred\": %s, \"rightToLeft\": %s}",
-                    i > 0 ? "," : "", Quoted(panel.text).c_str(), panel.width,
+                    i > 0 ? "," : "", JsonQuoted(panel.text).c_str(), panel.width,
                     panel.centred ? "true" : "false", panel.rightToLeft ? "true" : "false");
     }
     std::printf("\n  ],\n  \"windows\": [");
@@ -105,20 +95,20 @@ void PrintJson()
         const Window &window = *Windows.at(w);
         std::printf("%s\n    {\"name\": %s, \"className\": %s, \"caption\": %s, \"clientWidth\": %d, "
                     "\"clientHeight\": %d,\n     \"controls\": [",
-                    w > 0 ? "," : "", Quoted(window.name).c_str(), Quoted(window.className).c_str(),
-                    Quoted(window.caption).c_str(), window.clientWidth, window.clientHeight);
+                    w > 0 ? "," : "", JsonQuoted(window.name).c_str(), JsonQuoted(window.className).c_str(),
+                    JsonQuoted(window.caption).c_str(), window.clientWidth, window.clientHeight);
         for (std::size_t c = 0; c < window.controls.size(); ++c) {
             const Control &control = window.controls[c];
             std::printf("%s\n      {\"name\": %s, \"kind\": \"%.*s\", \"parent\": %s, \"dock\": \"%.*s\", "
                         "\"rect\": [%d, %d, %d, %d], \"text\": %s, \"items\": %s, \"maxLength\": %d, "
                         "\"tabOrder\": %d, \"hint\": %s}",
-                        c > 0 ? "," : "", Quoted(control.name).c_str(),
+                        c > 0 ? "," : "", JsonQuoted(control.name).c_str(),
                         static_cast<int>(KindName(control.kind).size()), KindName(control.kind).data(),
-                        Quoted(control.parent).c_str(), static_cast<int>(DockName(control.dock).size()),
+                        JsonQuoted(control.parent).c_str(), static_cast<int>(DockName(control.dock).size()),
                         DockName(control.dock).data(), control.rect.left, control.rect.top,
-                        control.rect.width, control.rect.height, Quoted(control.text).c_str(),
+                        control.rect.width, control.rect.height, JsonQuoted(control.text).c_str(),
                         TextList(control.items).c_str(), control.maxLength, control.tabOrder,
-                        Quoted(control.hint).c_str());
+                        JsonQuoted(control.hint).c_str());
         }
         std::printf("\n    ]}");
     }
