@@ -38,21 +38,24 @@ for (let run = 0; run < Number(runs); ++run) {
 }
 
 // One list as a click makes it: the fields' texts in as UTF-8, the core's
-// call, the lines out, with the page's own embedded module.
+// call, the lines out, with the page's own embedded module and the
+// study list's number from the page's description.
 const page = await context.newPage();
 await page.goto(pathToFileURL(pagePath).href);
 const perList = await page.evaluate(async () => {
     const bytes = Uint8Array.from(atob(document.getElementById('brenvikCore').textContent.trim()), (c) => c.charCodeAt(0));
     const core = (await WebAssembly.instantiate(bytes, {})).instance.exports;
     core._initialize();
+    const study = JSON.parse(document.getElementById('formFacts').textContent).clicks[0].action;
     const utf8 = new TextEncoder();
     const fromUtf8 = new TextDecoder();
     const list = (texts) => {
-        texts.forEach((text, index) => {
+        texts.forEach((text, slot) => {
             const field = utf8.encode(text);
-            new Uint8Array(core.memory.buffer, core.brenvik_field(index, field.length), field.length).set(field);
+            new Uint8Array(core.memory.buffer, core.brenvik_text(slot, field.length), field.length).set(field);
         });
-        core.brenvik_study(0);
+        core.brenvik_choice(2, 0);
+        core.brenvik_run(study);
         return fromUtf8.decode(new Uint8Array(core.memory.buffer, core.brenvik_result(), core.brenvik_result_size()))
             .split('\n');
     };

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 # SPDX-License-Identifier: MIT
-# The quality gates: every C++ source is formatted as .clang-format says,
-# builds warning-free with clang++ (benchmarks and fuzzer included), and
-# passes the checks of .clang-tidy. The files checked are those git tracks;
-# the script fails when it finds none.
+# The quality gates: no layer of the program includes from one above it,
+# every C++ source is formatted as .clang-format says, builds warning-free
+# with clang++ (benchmarks and fuzzer included), and passes the checks of
+# .clang-tidy. The files checked are those git tracks; the script fails
+# when it finds none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/deps.sh
@@ -12,6 +13,30 @@ ensure_packages "${BUILD_PACKAGES[@]}" git clang clang-format clang-tidy libclan
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 [ ${#sources[@]} -gt 0 ] || fail "git lists no C++ sources here, so there is nothing to check (is this a git clone?)"
+
+echo "== No layer reaches up =="
+# core/ stands on nothing of the program's, ui/form/ on core/ alone, and
+# each front-end (ui/qt, ui/win32, ui/web) on both. A header that core/ or
+# ui/form/ includes must be in a folder below it, and their build files
+# name no other folder: what a layer stands on comes through the
+# libraries it links.
+upward=()
+for layer in "core:core" "ui/form:ui/form core"; do
+    folder=${layer%%:*}
+    read -ra below <<<"${layer#*:}"
+    for file in $(git ls-files "$folder/*.h" "$folder/*.cpp"); do
+        for header in $(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file"); do
+            found=
+            for place in "${below[@]}"; do [ -e "$place/$header" ] && found=$place; done
+            [ -n "$found" ] || upward+=("$file includes \"$header\", which none of ${below[*]} holds")
+        done
+    done
+    while IFS= read -r line; do
+        upward+=("$folder/CMakeLists.txt names another folder: $line")
+    done < <(grep -nE 'PROJECT_SOURCE_DIR|CMAKE_SOURCE_DIR|\.\./' "$folder/CMakeLists.txt" || true)
+done
+[ ${#upward[@]} -eq 0 ] || fail "a layer reaches up:$(printf '\n  %s' "${upward[@]}")"
+echo "core/ includes only core/, ui/form/ only itself and core/."
 
 echo "== clang-format =="
 clang-format --dry-run --Werror "${sources[@]}"

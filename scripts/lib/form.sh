@@ -18,10 +18,10 @@ MESSAGE_CAPTION='' frmMain_CAPTION='' frmResult_CAPTION='' frmMain_CLASS='' frmR
 form_facts() {
     ensure_packages g++
     local tool=build/form-facts/form-facts
-    local sources=(tools/form-facts/* ui/form/*.h core/*.h)
+    local sources=(tools/form-facts/* ui/form/*.h ui/web/PageInsets.h core/*.h)
     if [ ! -x "$tool" ] || [ -n "$(find "${sources[@]}" -newer "$tool")" ]; then
         mkdir -p "${tool%/*}"
-        g++ -std=c++20 -O1 -Iui/form -Icore -o "$tool.part" tools/form-facts/form-facts.cpp \
+        g++ -std=c++20 -O1 -Iui/form -Iui/web -Icore -o "$tool.part" tools/form-facts/form-facts.cpp \
             || fail "tools/form-facts did not build"
         mv -f "$tool.part" "$tool"
     fi

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Cases for the core as the page sends them, answered by the native core
-// (web-core-cases) in the bytes of the page's module (core/wasm/PageResult.h).
+// (web-core-cases) in the bytes of the page's module (ui/web/wasm/PageResult.h).
 
 import { spawnSync } from 'node:child_process';
 import { coreCasesPath } from './support-paths.js';

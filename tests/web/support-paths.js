@@ -11,5 +11,5 @@ export const path = (variable, name) => process.env[variable] ?? new URL(name, b
 
 export const pagePath = path('BRENVIK_WEB_PAGE', 'web/brenvik-config-assistant.html');
 export const pageUrl = pathToFileURL(pagePath).href;
-export const wasmPath = path('BRENVIK_WEB_WASM', 'wasm/core/wasm/brenvik-core.wasm');
+export const wasmPath = path('BRENVIK_WEB_WASM', 'web/wasm/brenvik-core.wasm');
 export const coreCasesPath = path('BRENVIK_WEB_CORE_CASES', 'web/tests/web/web-core-cases');

@@ -9,9 +9,10 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 import { FieldText, NativeAnswers, NearlyValid, Random } from './core-cases.js';
-import { wasmPath } from './support-paths.js';
+import { path, wasmPath } from './support-paths.js';
 
 const Cases = 20000;
+const { actions } = JSON.parse(readFileSync(path('BRENVIK_WEB_FORM', 'web/form.json'), 'utf8'));
 
 async function Module() {
     const { instance } = await WebAssembly.instantiate(readFileSync(wasmPath), {});
@@ -19,11 +20,15 @@ async function Module() {
     return instance.exports;
 }
 
+// As the page runs a button's action: the texts, then for the study list
+// the UUID type's index.
 function Answer(core, { study, uuidType, fields }) {
-    fields.forEach((field, index) => {
-        new Uint8Array(core.memory.buffer, core.brenvik_field(index, field.length), field.length).set(field);
+    fields.forEach((field, slot) => {
+        new Uint8Array(core.memory.buffer, core.brenvik_text(slot, field.length), field.length).set(field);
     });
-    const kind = study ? core.brenvik_study(uuidType) : core.brenvik_beacon();
+    if (study)
+        core.brenvik_choice(2, uuidType);
+    const kind = core.brenvik_run(study ? actions.studyList : actions.beaconList);
     return { kind, result: Buffer.from(new Uint8Array(core.memory.buffer, core.brenvik_result(),
         core.brenvik_result_size())) };
 }
@@ -32,7 +37,7 @@ test('the module imports nothing and exports the C interface', async () => {
     const module = new WebAssembly.Module(readFileSync(wasmPath));
     assert.deepEqual(WebAssembly.Module.imports(module), []);
     assert.deepEqual(WebAssembly.Module.exports(module).map(({ name }) => name).sort(), ['_initialize',
-        'brenvik_beacon', 'brenvik_field', 'brenvik_result', 'brenvik_result_size', 'brenvik_study', 'memory']);
+        'brenvik_choice', 'brenvik_result', 'brenvik_result_size', 'brenvik_run', 'brenvik_text', 'memory']);
 });
 
 test(`${Cases} generated cases: the same bytes as the native core`, async () => {

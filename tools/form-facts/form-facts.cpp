@@ -8,7 +8,9 @@
 
 #include "FormLayout.h"
 #include "JsonText.h"
+#include "PageInsets.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -67,6 +69,19 @@ constexpr Text DockName(Dock dock)
     return "";
 }
 
+constexpr Text ActionName(Action action)
+{
+    switch (action) {
+    case Action::none:
+        return "none";
+    case Action::studyList:
+        return "studyList";
+    case Action::beaconList:
+        return "beaconList";
+    }
+    return "";
+}
+
 template<typename Range>
 std::string TextList(const Range &texts)
 {
@@ -76,6 +91,14 @@ std::string TextList(const Range &texts)
     return out + "]";
 }
 
+std::string ClickJson(const Click &click)
+{
+    if (click.action == Action::none)
+        return "null";
+    return "{\"handler\": " + JsonQuoted(click.handler) + ", \"action\": "
+           + JsonQuoted(ActionName(click.action)) + ", \"inputs\": " + TextList(click.inputs) + "}";
+}
+
 void PrintJson()
 {
     std::printf("{\n  \"fontFace\": %s,\n  \"fontPixelHeight\": %d,\n", JsonQuoted(FontFace).c_str(),
@@ -83,7 +106,12 @@ void PrintJson()
     std::printf("  \"messageCaption\": %s,\n  \"listNotShown\": %s,\n  \"listNotShownBecause\": %s,\n",
                 JsonQuoted(MessageCaption).c_str(), JsonQuoted(ListNotShown).c_str(),
                 JsonQuoted(ListNotShownBecause).c_str());
-    std::printf("  \"buttonHeight\": %d,\n  \"statusPanels\": [", ButtonHeight);
+    // The page runs an action by its number.
+    std::printf("  \"actions\": {");
+    for (const Action action : {Action::studyList, Action::beaconList})
+        std::printf("%s%s: %d", action == Action::studyList ? "" : ", ",
+                    JsonQuoted(ActionName(action)).c_str(), static_cast<int>(action));
+    std::printf("},\n  \"buttonHeight\": %d,\n  \"statusPanels\": [", ButtonHeight);
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
         const StatusPanel &panel = StatusPanels.at(i);
         std::printf("%s\n    {\"text\": %s, \"width\": %d, \"centred\": %s, \"rightToLeft\": %s}",
@@ -97,18 +125,27 @@ void PrintJson()
                     "\"clientHeight\": %d,\n     \"controls\": [",
                     w > 0 ? "," : "", JsonQuoted(window.name).c_str(), JsonQuoted(window.className).c_str(),
                     JsonQuoted(window.caption).c_str(), window.clientWidth, window.clientHeight);
+        // Where each control stands in the page, in its parent's element,
+        // and its place in the order the page's markup holds them.
+        const ControlPlaces places = PlaceControls(window, brenvik::web::PageInsets);
+        const ControlRows making = MakingOrder(window);
+        std::array<std::size_t, MostControls> order{};
+        for (std::size_t at = 0; at < window.controls.size(); ++at)
+            order.at(making.at(at)) = at;
         for (std::size_t c = 0; c < window.controls.size(); ++c) {
             const Control &control = window.controls[c];
-            std::printf("%s\n      {\"name\": %s, \"kind\": \"%.*s\", \"parent\": %s, \"dock\": \"%.*s\", "
-                        "\"rect\": [%d, %d, %d, %d], \"text\": %s, \"items\": %s, \"maxLength\": %d, "
-                        "\"tabOrder\": %d, \"hint\": %s}",
-                        c > 0 ? "," : "", JsonQuoted(control.name).c_str(),
-                        static_cast<int>(KindName(control.kind).size()), KindName(control.kind).data(),
-                        JsonQuoted(control.parent).c_str(), static_cast<int>(DockName(control.dock).size()),
-                        DockName(control.dock).data(), control.rect.left, control.rect.top,
-                        control.rect.width, control.rect.height, JsonQuoted(control.text).c_str(),
-                        TextList(control.items).c_str(), control.maxLength, control.tabOrder,
-                        JsonQuoted(control.hint).c_str());
+            const Rect &place = places.at(c);
+            std::printf(
+                "%s\n      {\"name\": %s, \"kind\": \"%.*s\", \"parent\": %s, \"dock\": \"%.*s\", "
+                "\"rect\": [%d, %d, %d, %d], \"place\": [%d, %d, %d, %d], \"order\": %zu, \"text\": %s, "
+                "\"items\": %s, \"maxLength\": %d, \"tabOrder\": %d, \"hint\": %s, \"click\": %s}",
+                c > 0 ? "," : "", JsonQuoted(control.name).c_str(),
+                static_cast<int>(KindName(control.kind).size()), KindName(control.kind).data(),
+                JsonQuoted(control.parent).c_str(), static_cast<int>(DockName(control.dock).size()),
+                DockName(control.dock).data(), control.rect.left, control.rect.top, control.rect.width,
+                control.rect.height, place.left, place.top, place.width, place.height, order.at(c),
+                JsonQuoted(control.text).c_str(), TextList(control.items).c_str(), control.maxLength,
+                control.tabOrder, JsonQuoted(control.hint).c_str(), ClickJson(control.click).c_str());
         }
         std::printf("\n    ]}");
     }

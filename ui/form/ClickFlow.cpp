@@ -3,11 +3,10 @@
 
 #include "ClickFlow.h"
 
-#include "BeaconList.h"
-#include "FormLayout.h"
-#include "StudyList.h"
+#include "Actions.h"
 
 #include <exception>
+#include <vector>
 
 namespace brenvik::form {
 
@@ -33,20 +32,17 @@ void ShowCommandList(FormView &view, const CommandList &lines)
 
 } // namespace
 
-void StudyClick(FormView &view)
+void Click(FormView &view, const Window &window, const Control &button)
 {
-    const std::string notify = view.FieldText(FieldName(FocusField::edtCharNotify));
-    const std::string write = view.FieldText(FieldName(FocusField::edtCharWrite));
-    const int uuidType = view.SelectedIndex(ControlNamed(MainWindow, "cbUUIDType").name);
-    Present(view, BuildStudyList({notify, write, uuidType}));
-}
-
-void BeaconClick(FormView &view)
-{
-    const std::string uuid = view.FieldText(FieldName(FocusField::edtiBeaconUUID));
-    const std::string major = view.FieldText(FieldName(FocusField::edtiBeaconMajor));
-    const std::string minor = view.FieldText(FieldName(FocusField::edtiBeaconMinor));
-    Present(view, BuildBeaconList({uuid, major, minor}));
+    std::vector<InputValue> values;
+    for (const Text input : button.click.inputs) {
+        if (window.controls[IndexOf(window.controls, input)].kind == Kind::dropDown)
+            values.push_back({{}, view.SelectedIndex(input)});
+        else
+            values.push_back({view.FieldText(input)});
+    }
+    if (const std::optional<ListOutcome> outcome = RunAction(button.click.action, values))
+        Present(view, *outcome);
 }
 
 void Present(FormView &view, const ListOutcome &outcome)

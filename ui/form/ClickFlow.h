@@ -4,8 +4,8 @@
 #pragma once
 
 // What a click on a create button does, whichever toolkit draws the
-// windows: read the fields, run the generator, then either show the
-// rejection and put the focus on its field, or show the list in a new
+// windows: read the inputs its row names, run its action, then either show
+// the rejection and put the focus on its field, or show the list in a new
 // window that lives only for the click. Each front-end's main window
 // implements `FormView`, and its command list window `ResultView`.
 
@@ -48,10 +48,10 @@ protected:
     ~FormView() = default;
 };
 
-// btnShowClick: the study list from the study tab's fields.
-void StudyClick(FormView &view);
-// btniBeaconClick: the iBeacon list from the iBeacon tab's fields.
-void BeaconClick(FormView &view);
+// The handler of a click on `button`, a control of `window`: its row's
+// action run over its row's inputs (btnShowClick: the study list from the
+// study tab's fields).
+void Click(FormView &view, const Window &window, const Control &button);
 // Shows what a generator made of the fields.
 void Present(FormView &view, const ListOutcome &outcome);
 

@@ -62,8 +62,11 @@ TfrmMain::TfrmMain(QWidget *parent)
         }
     });
 
-    connect(btnShow, &QPushButton::clicked, this, &TfrmMain::btnShowClick);
-    connect(btniBeacon, &QPushButton::clicked, this, &TfrmMain::btniBeaconClick);
+    // Each button's row says what its click does.
+    for (const form::Control &control : form::MainWindow.controls)
+        if (control.click.action != form::Action::none)
+            connect(widgets.Get<QPushButton>(control.name), &QPushButton::clicked, this,
+                    [this, &control] { form::Click(*this, form::MainWindow, control); });
     FormCreate();
 }
 
@@ -75,16 +78,6 @@ void TfrmMain::FormCreate()
     // double buffering this window wants); make sure nothing opts out.
     setAttribute(Qt::WA_PaintOnScreen, false);
     MainPage->tabBar()->setFocus();
-}
-
-void TfrmMain::btnShowClick()
-{
-    form::StudyClick(*this);
-}
-
-void TfrmMain::btniBeaconClick()
-{
-    form::BeaconClick(*this);
 }
 
 std::string TfrmMain::FieldText(form::Text name) const

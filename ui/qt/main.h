@@ -38,8 +38,6 @@ protected:
 
 private:
     void FormCreate();
-    void btnShowClick();
-    void btniBeaconClick();
 
     // What a click needs of the window.
     [[nodiscard]] std::string FieldText(brenvik::form::Text name) const override;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 // SPDX-License-Identifier: MIT
 
-// The core compiled to WebAssembly (core/wasm), embedded in the page as
+// The core compiled to WebAssembly (wasm/), embedded in the page as
 // base64: it needs nothing from the page and is made ready while the form
 // is already on the screen. Texts go in as UTF-8 bytes, as on Linux.
 
@@ -22,11 +22,16 @@ export function LoadCore() {
     return loading;
 }
 
-function PutFields(texts) {
-    texts.forEach((text, index) => {
+// Each input's value in its slot: an edit field's text, or a drop-down
+// list's index.
+function PutInputs(values) {
+    values.forEach(({ text, index }, slot) => {
+        if (text === undefined) {
+            core.brenvik_choice(slot, index);
+            return;
+        }
         const bytes = utf8.encode(text);
-        const at = core.brenvik_field(index, bytes.length);
-        new Uint8Array(core.memory.buffer, at, bytes.length).set(bytes);
+        new Uint8Array(core.memory.buffer, core.brenvik_text(slot, bytes.length), bytes.length).set(bytes);
     });
 }
 
@@ -40,13 +45,12 @@ function Outcome(kind) {
     return { focus: text.slice(0, end), message: text.slice(end + 1) };
 }
 
-// Both need LoadCore() to have finished.
-export function BuildStudyList(notify, write, uuidType) {
-    PutFields([notify, write]);
-    return Outcome(core.brenvik_study(uuidType));
-}
-
-export function BuildBeaconList(uuid, major, minor) {
-    PutFields([uuid, major, minor]);
-    return Outcome(core.brenvik_beacon());
+// What the action with this number makes of the values of its inputs;
+// needs LoadCore() to have finished.
+export function RunAction(action, values) {
+    PutInputs(values);
+    const kind = core.brenvik_run(action);
+    if (kind < 0)
+        throw new Error(`no action ${action}`);
+    return Outcome(kind);
 }

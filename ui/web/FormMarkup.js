@@ -2,16 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // The windows' description (form-facts --json) as the page's markup and
-// the stylesheet that places every control. It runs when the page is
-// built, so that the form is drawn before any script of the page runs.
-
-// What the browser draws around the described places: the row of tabs,
-// a page's margin inside the tab control, and the inner edge of a group
-// that docked children fill (below the caption line, inside the frame).
-const TabRowHeight = 21;
-const PageMargin = 4;
-const GroupCaptionSpace = 15;
-const GroupFrame = 2;
+// the stylesheet that puts every control at its place. It runs when the
+// page is built, so that the form is drawn before any script of the page
+// runs.
 
 export function Escaped(text) {
     return text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
@@ -22,64 +15,21 @@ function Shown(text) {
     return Escaped(text.replace(/&(&?)/g, '$1'));
 }
 
-// Each control's box in its parent's element, in CSS pixels: docked
-// controls take the parent's free area, the others stand where the
-// description puts them. A missing width or height is the browser's.
-function Boxes(window) {
-    const boxes = new Map();
-    const dockArea = (control, box) => {
-        if (control.kind === 'tabs')
-            return { left: PageMargin, top: TabRowHeight + PageMargin, width: box.width - 2 * PageMargin,
-                height: box.height - TabRowHeight - 2 * PageMargin };
-        if (control.kind === 'group')
-            return { left: GroupFrame, top: GroupCaptionSpace, width: box.width - 2 * GroupFrame,
-                height: box.height - GroupCaptionSpace - GroupFrame };
-        return { left: 0, top: 0, width: box.width, height: box.height };
-    };
-    const place = (parent, area) => {
-        const children = window.controls.filter((control) => control.parent === parent);
-        const free = { ...area };
-        const put = (control, box) => {
-            boxes.set(control.name, box);
-            place(control.name, dockArea(control, box));
-        };
-        for (const control of children) {
-            const [left, top, width, height] = control.rect;
-            if (control.dock === 'top') {
-                put(control, { left: free.left, top: free.top, width: free.width, height });
-                free.top += height;
-                free.height -= height;
-            } else if (control.dock === 'bottom') {
-                put(control, { left: free.left, top: free.top + free.height - height, width: free.width, height });
-                free.height -= height;
-            } else if (control.dock === 'none') {
-                put(control, { left, top, width: width || undefined, height: height || undefined });
-            }
-        }
-        // What is left goes to the rest controls (each page of a tab control).
-        for (const control of children.filter((child) => child.dock === 'rest'))
-            put(control, { ...free });
-    };
-    place('', { left: 0, top: 0, width: window.clientWidth, height: window.clientHeight });
-    return boxes;
-}
-
+// A width or height of 0 is the browser's.
 function BoxRule(selector, box) {
     const sizes = ['left', 'top', 'width', 'height'].filter((side) => box[side] !== undefined);
     return `${selector}{${sizes.map((side) => `${side}:${box[side]}px`).join(';')}}`;
 }
+const PlaceRule = (selector, [left, top, width, height]) =>
+    BoxRule(selector, { left, top, width: width || undefined, height: height || undefined });
 
 // The page's markup for one window: its controls as HTML elements, each
-// with its name as `id`, children in keyboard order so that Tab follows
-// the description (labels and groups keep their place around them).
+// with its name as `id`, in the description's order for making them, so
+// that Tab follows its keyboard order.
 function WindowMarkup(window, description, logo) {
     const controls = window.controls;
     const childrenOf = (name) => controls.filter((control) => control.parent === name);
-    const firstStop = (control) => Math.min(control.tabOrder || Infinity,
-        ...childrenOf(control.name).map(firstStop));
-    const inTabOrder = (name) => childrenOf(name).map((control, index) => ({ control, index }))
-        .sort((a, b) => firstStop(a.control) - firstStop(b.control) || a.index - b.index)
-        .map(({ control }) => control);
+    const inTabOrder = (name) => childrenOf(name).sort((a, b) => a.order - b.order);
     const hintOf = (label) => controls.find((control) => control.hint === label.name);
     const autofocus = (control) => (control.tabOrder === 1 ? ' autofocus' : '');
     const texts = (text) => `<span class="text">${Shown(text)}</span>`;
@@ -138,11 +88,11 @@ function WindowMarkup(window, description, logo) {
     return inTabOrder('').map(element).join('');
 }
 
+// Each control at its place in its parent's element, docked ones
+// included, as form-facts worked them out for the page.
 function WindowRules(window, description) {
-    const rules = [];
     const selector = (control) => `#${control.name}${control.kind === 'tabs' ? '-frame' : ''}`;
-    for (const [name, box] of Boxes(window))
-        rules.push(BoxRule(selector(window.controls.find((control) => control.name === name)), box));
+    const rules = window.controls.map((control) => PlaceRule(selector(control), control.place));
     const bar = window.controls.find((control) => control.kind === 'statusBar');
     if (bar) {
         let left = 0;

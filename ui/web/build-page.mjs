@@ -45,10 +45,18 @@ const script = modules.map((name) => withoutLicenceLines(source(name))
 
 const face = `@font-face{font-family:"Brenvik Sans";src:url(${dataUrl('font/woff', options.font)}) format("woff")}`;
 const style = [face, withoutLicenceLines(source('form.css')).replace(/^\/\* SPDX-[^\n]*\n/gm, ''), form.css].join('\n');
-const texts = JSON.stringify({ listNotShown: description.listNotShown,
+// What the page's script needs of the description: each button whose
+// click does something, with its handler, its action's number and its
+// inputs (name and kind), and the texts of a failure.
+const controls = description.windows.flatMap((window) => window.controls);
+const clicks = controls.filter((control) => control.click).map(({ name, click }) => ({
+    button: name, handler: click.handler, action: description.actions[click.action],
+    inputs: click.inputs.map((input) => ({ name: input, kind: controls.find((c) => c.name === input).kind })),
+}));
+const texts = JSON.stringify({ clicks, listNotShown: description.listNotShown,
     listNotShownBecause: description.listNotShownBecause });
 const scripts = options.bare ? '' : [
-    `<script type="application/json" id="formTexts">${texts}</script>`,
+    `<script type="application/json" id="formFacts">${texts}</script>`,
     `<script type="application/wasm;base64" id="brenvikCore">${readFileSync(options.wasm).toString('base64')}</script>`,
     `<script type="module">${script}</script>`,
 ].join('\n');

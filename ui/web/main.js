@@ -2,16 +2,17 @@
 // SPDX-License-Identifier: MIT
 
 // TfrmMain, the main window: the page's form, drawn from the description
-// when the page was built; this gives it its tab strip and its two create
-// buttons. Everything the buttons check and list comes from the core.
+// when the page was built; this gives it its tab strip and its buttons,
+// each doing what its row says. Everything they check and list comes from
+// the core.
 
-import { BuildBeaconList, BuildStudyList, LoadCore } from './CoreModule.js';
+import { LoadCore, RunAction } from './CoreModule.js';
 import { ShowMessage } from './MessageBox.js';
 import { TfrmResult } from './ATCommandList.js';
 
-const formTexts = JSON.parse(document.getElementById('formTexts').textContent);
+const formFacts = JSON.parse(document.getElementById('formFacts').textContent);
 const byId = (id) => document.getElementById(id);
-const FailureText = (error) => (error?.message ? formTexts.listNotShownBecause + error.message : formTexts.listNotShown);
+const FailureText = (error) => (error?.message ? formFacts.listNotShownBecause + error.message : formFacts.listNotShown);
 
 // The tab strip, as the desktop's: one stop for Tab, the arrow keys (and
 // Home, End) move to the next tab and show its page at once.
@@ -70,11 +71,15 @@ async function Present(outcome) {
     }
 }
 
+// The values of a click's inputs, in its row's order.
+const InputValues = (click) => click.inputs.map(({ name, kind }) =>
+    (kind === 'dropDown' ? { index: byId(name).selectedIndex } : { text: byId(name).value }));
+
 // One click at a time: a second one, before the first has its window
 // open (while the core is still being made ready), does nothing.
 let clickRunning = false;
 
-async function RunClick(build) {
+async function RunClick(click) {
     if (clickRunning)
         return;
     clickRunning = true;
@@ -82,7 +87,7 @@ async function RunClick(build) {
         let outcome;
         try {
             await LoadCore();
-            outcome = build();
+            outcome = RunAction(click.action, InputValues(click));
         } catch (error) {
             await ShowMessage(FailureText(error), 'error');
             return;
@@ -93,19 +98,13 @@ async function RunClick(build) {
     }
 }
 
-function btnShowClick() {
-    RunClick(() => BuildStudyList(byId('edtCharNotify').value, byId('edtCharWrite').value,
-        byId('cbUUIDType').selectedIndex));
-}
-
-function btniBeaconClick() {
-    RunClick(() => BuildBeaconList(byId('edtiBeaconUUID').value, byId('edtiBeaconMajor').value,
-        byId('edtiBeaconMinor').value));
-}
-
 MainPageTabs();
-byId('btnShow').addEventListener('click', btnShowClick);
-byId('btniBeacon').addEventListener('click', btniBeaconClick);
+// Each button runs its row's action over its row's inputs, through a
+// handler named as its row says (btnShowClick).
+for (const click of formFacts.clicks) {
+    const handler = { [click.handler]: () => RunClick(click) }[click.handler];
+    byId(click.button).addEventListener('click', handler);
+}
 // The module is made ready once the form is on the screen; a failure is
 // told on the first click, in its error box.
 requestAnimationFrame(() => setTimeout(() => LoadCore().catch(() => {})));

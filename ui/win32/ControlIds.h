@@ -22,6 +22,15 @@ constexpr int OfRow(const brenvik::form::Window &window, std::size_t row)
     return (&window == &brenvik::form::ResultWindow ? resultFirst : mainFirst) + static_cast<int>(row);
 }
 
+// The row of `window`'s table whose control has this ID;
+// window.controls.size() for none.
+constexpr std::size_t RowOf(const brenvik::form::Window &window, int id)
+{
+    const int row = id - OfRow(window, 0);
+    return row >= 0 && static_cast<std::size_t>(row) < window.controls.size() ? static_cast<std::size_t>(row)
+                                                                              : window.controls.size();
+}
+
 // The ID of the named control; a name no window has does not build where
 // the ID is a constant.
 constexpr int Of(brenvik::form::Text name)

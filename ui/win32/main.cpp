@@ -208,14 +208,13 @@ void TfrmMain::DrawLogo(const DRAWITEMSTRUCT &item)
                nullptr, DI_NORMAL);
 }
 
-void TfrmMain::btnShowClick()
+const form::Control *TfrmMain::ClickableRow(int id)
 {
-    form::StudyClick(*this);
-}
-
-void TfrmMain::btniBeaconClick()
-{
-    form::BeaconClick(*this);
+    const std::size_t row = ControlId::RowOf(form::MainWindow, id);
+    if (row >= form::MainWindow.controls.size())
+        return nullptr;
+    const form::Control &control = form::MainWindow.controls[row];
+    return control.click.action != form::Action::none ? &control : nullptr;
 }
 
 std::string TfrmMain::FieldText(form::Text name) const
@@ -305,15 +304,15 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == ControlId::Of("btnShow"))
-            btnShowClick();
-        else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == ControlId::Of("btniBeacon"))
-            btniBeaconClick();
+        // Each button's row says what its click does.
+        if (const form::Control *button = ClickableRow(LOWORD(wParam));
+            button && HIWORD(wParam) == BN_CLICKED)
+            form::Click(*this, form::MainWindow, *button);
         else if (LOWORD(wParam) == IDOK) {
             // Enter: there is no default button, so Enter in a field starts
             // nothing; on a focused button it presses that button.
             const HWND focus = GetFocus();
-            if (focus == btnShow || focus == btniBeacon)
+            if (ClickableRow(GetDlgCtrlID(focus)) != nullptr)
                 SendMessageW(focus, BM_CLICK, 0, 0);
         }
         return 0;

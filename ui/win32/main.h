@@ -48,8 +48,9 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void FormCreate();
-    void btnShowClick();
-    void btniBeaconClick();
+    // The row of the button with this control ID, where its click does
+    // something; nullptr otherwise.
+    [[nodiscard]] static const brenvik::form::Control *ClickableRow(int id);
 
     void Layout();
     void ShowPage(int index);
