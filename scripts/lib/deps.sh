@@ -91,13 +91,20 @@ ensure_node() {
     ensure_packages nodejs npm
 }
 
-# ready_web_browser_runs: what driving the built page in headless Chromium
-# needs: Chromium, the page itself and tests/web's pinned playwright-core.
+# The engines the page's suites drive: Chromium (headless), Firefox ESR
+# (headless) and WebKitGTK's MiniBrowser through WebKitWebDriver, on a
+# virtual X display. Without their recommends, which bring fonts that
+# would change what the other suites see.
+WEB_BROWSER_PACKAGES=(chromium firefox-esr webkit2gtk-driver xvfb xauth)
+
+# ready_web_browser_runs: what driving the built page needs: the engines,
+# the page itself and tests/web's pinned npm packages (playwright-core,
+# puppeteer-core, axe-core), which download no browser.
 ready_web_browser_runs() {
-    ensure_packages chromium
+    ensure_packages "${WEB_BROWSER_PACKAGES[@]}"
     ensure_node
     scripts/package-web.sh >/dev/null
-    (cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
+    (cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 PUPPETEER_SKIP_DOWNLOAD=1 quietly npm ci --no-audit --no-fund)
 }
 
 # use_source_date_epoch: exports SOURCE_DATE_EPOCH, the time every time

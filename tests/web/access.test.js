@@ -4,11 +4,14 @@
 // What a screen reader gets, read from Chromium's accessibility tree
 // (CDP): the fields named by their group's caption and described by their
 // hint, the drop-down list by its label, the logo, the tabs, and the two
-// modal windows with nothing of the page behind them.
+// modal windows with nothing of the page behind them; what axe-core finds
+// in every scheme; and the selected tab and the focus under forced
+// colours.
 
 import assert from 'node:assert/strict';
-import { describe, test } from 'node:test';
-import { control, expected, form, openWindow, showTab, withCdpPage } from './support.js';
+import { readFileSync } from 'node:fs';
+import { after, before, describe, test } from 'node:test';
+import { control, expected, form, openWindow, pageUrl, showTab, withCdpPage } from './support.js';
 
 let page, cdp;
 withCdpPage(['DOM', 'Accessibility'], (opened) => ({ page, cdp } = opened));
@@ -95,4 +98,74 @@ describe('the modal windows hide the page behind them', () => {
         await page.locator('dialog').waitFor({ state: 'detached' });
         assert.ok((await Reachable()).includes(control('btnShow').text), 'the page is back');
     });
+});
+
+// axe-core on each tab and with each dialog open, in the light and the
+// dark scheme and under forced colours, at a desktop's width and a
+// phone's: nothing it reports, contrast included.
+const axeSource = readFileSync(new URL('node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+const schemes = [
+    { name: 'light', media: { colorScheme: 'light' } },
+    { name: 'dark', media: { colorScheme: 'dark' } },
+    { name: 'forced colours', media: { forcedColors: 'active' } },
+];
+const states = [
+    { name: 'study tab', tab: 'tbStudy' },
+    { name: 'iBeacon tab', tab: 'tabBeacon' },
+    { name: 'third tab', tab: 'TabSheet1' },
+    { name: 'the message box', tab: 'tbStudy', empty: 'edtCharNotify' },
+    { name: 'the list window', tab: 'tbStudy' },
+];
+
+describe('axe-core finds nothing', () => {
+    let context, axePage;
+    before(async () => {
+        context = await page.context().browser().newContext();
+        await context.addInitScript({ content: axeSource });
+        axePage = await context.newPage();
+        await axePage.goto(pageUrl);
+    });
+    after(() => context.close());
+    for (const width of [800, 360]) {
+        for (const scheme of schemes) {
+            test(`${scheme.name}, ${width} pixels wide`, async () => {
+                await axePage.setViewportSize({ width, height: 640 });
+                await axePage.emulateMedia({ colorScheme: 'light', forcedColors: 'none', ...scheme.media });
+                const found = [];
+                for (const state of states) {
+                    await axePage.reload();
+                    await axePage.click(`#${state.tab}-tab`);
+                    if (state.empty)
+                        await axePage.fill(`#${state.empty}`, '');
+                    if (state.name.startsWith('the '))
+                        await axePage.click('#btnShow').then(() => openWindow(axePage));
+                    const { violations } = await axePage.evaluate(() => axe.run(document, { resultTypes: ['violations'] }));
+                    found.push(...violations.map((v) => `${state.name}: ${v.id} (${v.impact}) at ${v.nodes.map((n) => n.target).join(', ')}`));
+                }
+                assert.deepEqual(found, []);
+            });
+        }
+    }
+});
+
+// Under forced colours the system's colours replace the page's, which no
+// longer tell the selected tab or the focus apart: both show by shape.
+test('forced colours: the selected tab stands out, and every focus shows', async () => {
+    await page.emulateMedia({ forcedColors: 'active' });
+    await page.reload();
+    const seen = await page.evaluate(() => {
+        const style = (id) => getComputedStyle(document.getElementById(id));
+        const tabs = [style('tbStudy-tab').backgroundColor, style('tabBeacon-tab').backgroundColor];
+        const focus = {};
+        for (const id of ['tbStudy-tab', 'cbUUIDType', 'edtCharWrite', 'edtCharNotify', 'btnShow']) {
+            const before = [style(id).outlineStyle, style(id).borderColor];
+            document.getElementById(id).focus({ focusVisible: true });
+            const after = [style(id).outlineStyle, style(id).borderColor];
+            focus[id] = after[0] !== 'none' || after[1] !== before[1];
+        }
+        return { tabsDiffer: tabs[0] !== tabs[1], focus };
+    });
+    await page.emulateMedia({ forcedColors: 'none' });
+    assert.deepEqual(seen, { tabsDiffer: true, focus: { 'tbStudy-tab': true, cbUUIDType: true, edtCharWrite: true,
+        edtCharNotify: true, btnShow: true } });
 });

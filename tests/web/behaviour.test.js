@@ -1,110 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 // SPDX-License-Identifier: MIT
 
-// Clicks on the two create buttons: every rejection of the shared table
-// with its message box and focus, the lists line by line in a new window
-// each time, and failures told in an error box.
+// The list read but never changed, and failures told in an error box.
+// Every rejection and every list, in each engine: engines.test.js.
 
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
-import { closeWindow, expected, focusedId, form, launch, openPage, openWindow, setField, showTab } from './support.js';
-
-const studyFields = ['edtCharNotify', 'edtCharWrite'];
-const beaconFields = ['edtiBeaconUUID', 'edtiBeaconMajor', 'edtiBeaconMinor'];
-const fieldValues = (page) => page.evaluate((ids) => ids.map((id) => document.getElementById(id).value),
-    [...studyFields, ...beaconFields]);
-
-// Shows the row's tab and sets its fields and UUID type.
-async function FillIn(page, row) {
-    await page.reload();
-    await showTab(page, row.tab);
-    for (const [id, text] of Object.entries(row.fields))
-        await setField(page, id, text);
-    if (row.uuidType !== undefined)
-        await page.selectOption('#cbUUIDType', { index: row.uuidType });
-}
+import { closeWindow, expected, form, launch, openPage, openWindow, showTab } from './support.js';
 
 let browser;
 before(async () => { browser = await launch(); });
 after(() => browser.close());
 
-const rejections = [
-    ...expected.studyRejections.map((row) => ({ ...row, tab: 'tbStudy', button: 'btnShow',
-        fields: { edtCharNotify: row.notify, edtCharWrite: row.write }, uuidType: row.uuidType })),
-    ...expected.beaconRejections.map((row) => ({ ...row, tab: 'tabBeacon', button: 'btniBeacon',
-        fields: { edtiBeaconUUID: row.uuid, edtiBeaconMajor: row.major, edtiBeaconMinor: row.minor } })),
-];
-
-describe('a rejected click shows the message box, then focuses the named field', () => {
+describe('the list window', () => {
     let page, errors;
     before(async () => ({ page, errors } = await openPage(browser)));
-
-    for (const row of rejections) {
-        test(`${row.button}: ${row.name}`, async () => {
-            await FillIn(page, row);
-            const before = await fieldValues(page);
-            await page.click(`#${row.button}`);
-
-            const box = await openWindow(page);
-            assert.deepEqual(box, { id: '', role: 'alertdialog', caption: form.messageCaption, text: row.message,
-                icons: ['information'], buttons: ['OK'], lines: undefined, focused: 'OK', open: 1 });
-            await closeWindow(page);
-
-            assert.equal(await focusedId(page), row.focus || row.button);
-            const selection = await page.evaluate(() => {
-                const field = document.activeElement;
-                return [field.selectionStart, field.selectionEnd, field.value.length];
-            });
-            if (row.focus)
-                assert.deepEqual(selection.slice(0, 2), [0, selection[2]], 'the whole text selected');
-            assert.deepEqual(await fieldValues(page), before, 'no field changed');
-        });
-    }
-    test('no script error', () => assert.deepEqual(errors, []));
-});
-
-const lists = [
-    { name: 'study defaults, 16-bit', tab: 'tbStudy', button: 'btnShow', fields: {}, lines: expected.studyDefaults16 },
-    { name: 'the worked 128-bit UUIDs', tab: 'tbStudy', button: 'btnShow', uuidType: 1,
-        fields: { edtCharNotify: expected.workedNotify, edtCharWrite: expected.workedWrite },
-        lines: expected.studyExample128 },
-    { name: 'iBeacon defaults', tab: 'tabBeacon', button: 'btniBeacon', fields: {}, lines: expected.beaconDefaults },
-];
-
-describe('an accepted click shows its list in a new window, gone once closed', () => {
-    let page, errors;
-    before(async () => ({ page, errors } = await openPage(browser)));
-
-    for (const row of lists) {
-        test(row.name, async () => {
-            await FillIn(page, row);
-            const before = await fieldValues(page);
-
-            for (const close of ['OK', 'close box']) {
-                await page.click(`#${row.button}`);
-                const shown = await openWindow(page);
-                assert.deepEqual(shown.lines, row.lines);
-                assert.equal(shown.id, 'frmResult');
-                assert.equal(shown.focused, 'memLog');
-                // Marks this window, so that the next click is seen to make another.
-                assert.equal(await page.evaluate(() => {
-                    const frmResult = document.getElementById('frmResult');
-                    const seen = frmResult.seenBefore === true;
-                    frmResult.seenBefore = true;
-                    window.lastResult = frmResult;
-                    return seen;
-                }), false);
-                if (close === 'OK')
-                    await page.click('#btnOK');
-                else
-                    await page.click('#frmResult .close');
-                await page.locator('#frmResult').waitFor({ state: 'detached' });
-                assert.equal(await page.evaluate(() => window.lastResult.isConnected), false);
-                assert.equal(await focusedId(page), row.button, `focus back after ${close}`);
-            }
-            assert.deepEqual(await fieldValues(page), before, 'no field changed');
-        });
-    }
 
     test('the list can be selected but not changed', async () => {
         await page.reload();

@@ -124,6 +124,34 @@ describe('the list window', () => {
         await page.locator('dialog').waitFor({ state: 'detached' });
         assert.equal(await focusedId(page), 'btnShow');
     });
+    test('Ctrl+End and Ctrl+Home take the caret and the view to either end; the arrows move the view', async () => {
+        await page.reload();
+        await page.selectOption('#cbUUIDType', { index: 1 });
+        await page.fill('#edtCharNotify', expected.workedNotify);
+        await page.fill('#edtCharWrite', expected.workedWrite);
+        await page.click('#btnShow');
+        await openWindow(page);
+        const view = () => page.evaluate(() => {
+            const memLog = document.getElementById('memLog');
+            return { top: memLog.scrollTop, selection: [memLog.selectionStart, memLog.selectionEnd] };
+        });
+        const { end, hidden } = await page.evaluate(() => {
+            const memLog = document.getElementById('memLog');
+            return { end: memLog.value.length, hidden: memLog.scrollHeight - memLog.clientHeight };
+        });
+        assert.ok(hidden > 0, 'a list taller than its window');
+        assert.deepEqual(await view(), { top: 0, selection: [0, 0] });
+        await page.keyboard.press('Control+End');
+        assert.deepEqual(await view(), { top: hidden, selection: [end, end] });
+        // The view may glide there.
+        await page.keyboard.press('ArrowUp');
+        await page.waitForFunction((bottom) => document.getElementById('memLog').scrollTop < bottom, hidden);
+        await page.keyboard.press('Control+Shift+Home');
+        assert.deepEqual(await view(), { top: 0, selection: [0, end] });
+        await page.keyboard.press('Control+Home');
+        assert.deepEqual(await view(), { top: 0, selection: [0, 0] });
+        await page.click('#btnOK');
+    });
 });
 
 test('Escape closes the message box, and the field gets the focus', async () => {

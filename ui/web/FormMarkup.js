@@ -25,8 +25,9 @@ const PlaceRule = (selector, [left, top, width, height]) =>
 
 // The page's markup for one window: its controls as HTML elements, each
 // with its name as `id`, in the description's order for making them, so
-// that Tab follows its keyboard order.
-function WindowMarkup(window, description, logo) {
+// that Tab follows its keyboard order; `before` adds markup before the
+// named controls.
+function WindowMarkup(window, description, logo, before = {}) {
     const controls = window.controls;
     const childrenOf = (name) => controls.filter((control) => control.parent === name);
     const inTabOrder = (name) => childrenOf(name).sort((a, b) => a.order - b.order);
@@ -34,7 +35,8 @@ function WindowMarkup(window, description, logo) {
     const autofocus = (control) => (control.tabOrder === 1 ? ' autofocus' : '');
     const texts = (text) => `<span class="text">${Shown(text)}</span>`;
 
-    const element = (control) => {
+    const element = (control) => (before[control.name] ?? '') + controlElement(control);
+    const controlElement = (control) => {
         const { name } = control;
         const inside = () => inTabOrder(name).map(element).join('');
         switch (control.kind) {
@@ -66,7 +68,8 @@ function WindowMarkup(window, description, logo) {
                 : `<span id="${name}" class="ctl label text">${Shown(control.text)}</span>`;
         }
         case 'dropDown':
-            return `<select id="${name}" class="ctl dropdown"${autofocus(control)}>${control.items.map((item, index) =>
+            // Nothing the user chose comes back on a reload, as in the fields.
+            return `<select id="${name}" class="ctl dropdown" autocomplete="off"${autofocus(control)}>${control.items.map((item, index) =>
                 `<option${index === 0 ? ' selected' : ''}>${Escaped(item)}</option>`).join('')}</select>`;
         case 'edit':
             // Named by its group's caption, described by the hint below it.
@@ -77,7 +80,8 @@ function WindowMarkup(window, description, logo) {
         case 'button':
             return `<button type="button" id="${name}" class="ctl button"${autofocus(control)}>${texts(control.text)}</button>`;
         case 'image':
-            return `<img id="${name}" class="ctl image" src="${logo}" alt="${Escaped(control.text)}">`;
+            return `<img id="${name}" class="ctl image" src="${logo}" alt="${Escaped(control.text)}" width="${
+                control.rect[2]}" height="${control.rect[3]}">`;
         case 'memo':
             return `<textarea id="${name}" class="ctl memo" readonly spellcheck="false" aria-labelledby="${
                 window.name}-caption"${autofocus(control)}></textarea>`;
@@ -123,20 +127,54 @@ function MessageBoxMarkup(description) {
         Escaped(ok.text)}</button></div></dialog></template>`;
 }
 
-// The first window is the page itself (its caption the page's title); the
-// others are dialogs made from a template for each showing.
+// The viewport that holds a window drawn at its places: as wide as the
+// widest window and a margin; a dialog also as tall as its caption bar,
+// its client area and the margin. Narrower, the form flows down the page
+// in one column; shorter, a dialog fits itself to the viewport (form.css).
+const Margin = 20;
+const CaptionBarHeight = 26;
+
+function WholeWindowQueries(description) {
+    const [main, ...dialogs] = description.windows;
+    const wide = `(min-width: ${Math.max(...description.windows.map((window) => window.clientWidth)) + Margin}px)`;
+    return Object.fromEntries([[main.name, wide], ...dialogs.map((window) =>
+        [window.name, `${wide} and (min-height: ${window.clientHeight + CaptionBarHeight + Margin}px)`])]);
+}
+
+// What the page has that the desktop programs do not: in one column, the
+// list window's "Copy", for a touch screen, where selecting a whole list
+// by hand is hard; it stands before OK.
+const PageOnly = {
+    btnOK: '<button type="button" id="btnCopy" class="button copy">Copy</button>',
+};
+
+// The first window is the page itself (its caption the page's title and
+// its heading); the others are dialogs made from a template for each
+// showing. Each window's places hold where the viewport holds the whole
+// window; `queries` names those conditions for form.css, as custom media
+// (--whole-frmMain, --whole-frmResult).
 export function FormMarkup(description, { logo }) {
     const [main, ...dialogs] = description.windows;
+    const queries = WholeWindowQueries(description);
     const client = (window) => `#${window.name}${window === main ? '' : ' > .client'}{width:${
         window.clientWidth}px;height:${window.clientHeight}px}`;
+    // A dialog that does not fit keeps its client size where it can.
+    const size = (window) => (window === main ? '' : `#${window.name}{--client-width:${
+        window.clientWidth}px;--client-height:${window.clientHeight}px}\n`);
+    const places = (window) => `${size(window)}@media ${queries[window.name]}{\n${client(window)}\n${
+        WindowRules(window, description)}\n}`;
+    const captionBars = `@media ${queries[main.name]}{dialog.window > .caption{height:${CaptionBarHeight}px}}`;
     const templates = dialogs.map((window) =>
         `<template id="${window.className}"><dialog id="${window.name}" class="window" aria-labelledby="${
             window.name}-caption"><div class="caption"><span id="${window.name}-caption">${Escaped(window.caption)
         }</span><button type="button" class="close" tabindex="-1" aria-hidden="true"><svg viewBox="0 0 10 10"><path d="M1 1L9 9M9 1L1 9"/></svg></button></div><div class="client">${
-            WindowMarkup(window, description, logo)}</div></dialog></template>`).join('');
+            WindowMarkup(window, description, logo, PageOnly)}</div></dialog></template>`).join('');
     return {
         title: Escaped(main.caption),
-        body: `<div id="${main.name}" class="window client">${WindowMarkup(main, description, logo)}</div>${templates}${MessageBoxMarkup(description)}`,
-        css: description.windows.map((window) => `${client(window)}\n${WindowRules(window, description)}`).join('\n'),
+        body: `<main id="${main.name}" class="window client"><h1 id="${main.name}-caption">${
+            Escaped(main.caption)}</h1>${WindowMarkup(main, description, logo)}</main>${templates}${
+            MessageBoxMarkup(description)}`,
+        css: [...description.windows.map(places), captionBars].join('\n'),
+        queries,
     };
 }

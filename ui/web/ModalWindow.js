@@ -10,7 +10,7 @@ export function ShowModalWindow(dialog) {
         if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey)
             return;
         const stops = [...dialog.querySelectorAll('button, input, select, textarea')]
-            .filter((control) => control.tabIndex >= 0);
+            .filter((control) => control.tabIndex >= 0 && control.checkVisibility());
         const [first, last] = event.shiftKey ? [stops.at(-1), stops[0]] : [stops[0], stops.at(-1)];
         if (document.activeElement === last) {
             event.preventDefault();

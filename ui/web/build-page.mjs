@@ -7,7 +7,7 @@
 // Content-Security-Policy that lets nothing in from outside.
 //
 //   node build-page.mjs --form FORM.json --wasm CORE.wasm --font FACE.woff
-//                       --logo LOGO.png --out PAGE.html [--bare]
+//                       --logo LOGO.svg --out PAGE.html [--bare]
 //
 // --bare leaves out the script and the module: the page as first drawn,
 // for the start-up benchmark.
@@ -35,7 +35,8 @@ for (const name of ['form', 'font', 'logo', 'out', ...(options.bare ? [] : ['was
         throw new Error(`build-page.mjs: --${name} is missing`);
 
 const description = JSON.parse(readFileSync(options.form, 'utf8'));
-const form = FormMarkup(description, { logo: dataUrl('image/png', options.logo) });
+// The logo as a drawing, sharp at any scale of the screen.
+const form = FormMarkup(description, { logo: dataUrl('image/svg+xml', options.logo) });
 
 // One module script: each module's own imports are the modules before it.
 const withoutLicenceLines = (text) => text.replace(/^\/\/ SPDX-[^\n]*\n/gm, '');
@@ -44,7 +45,16 @@ const script = modules.map((name) => withoutLicenceLines(source(name))
     .replace(/^export /gm, '')).join('\n');
 
 const face = `@font-face{font-family:"Brenvik Sans";src:url(${dataUrl('font/woff', options.font)}) format("woff")}`;
-const style = [face, withoutLicenceLines(source('form.css')).replace(/^\/\* SPDX-[^\n]*\n/gm, ''), form.css].join('\n');
+// form.css names the viewports that hold each window whole as custom
+// media, (--whole-frmMain) for one; browsers know none, so they are
+// written out here.
+const looks = withoutLicenceLines(source('form.css')).replace(/^\/\* SPDX-[^\n]*\n/gm, '')
+    .replace(/\(--whole-(\w+)\)/g, (_, name) => {
+        if (!form.queries[name])
+            throw new Error(`form.css: no window ${name}`);
+        return `(${form.queries[name]})`;
+    });
+const style = [face, looks, form.css].join('\n');
 // What the page's script needs of the description: each button whose
 // click does something, with its handler, its action's number and its
 // inputs (name and kind), and the texts of a failure.
@@ -71,8 +81,7 @@ const csp = [
     "form-action 'none'",
 ].join('; ');
 
-const widest = Math.max(...description.windows.map((window) => window.clientWidth));
-const fill = { csp, viewportWidth: String(widest + 20), title: form.title, style, body: form.body, script: scripts };
+const fill = { csp, title: form.title, style, body: form.body, script: scripts };
 const page = source('index.html')
     .replace(/^<!-- (SPDX|The page's frame)[^\n]*\n/gm, '')
     .replace(/\{\{(\w+)\}\}/g, (_, name) => fill[name]);
