@@ -64,6 +64,10 @@ export function ServeSite(site, port = 0) {
 
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
     const [folder, headers, port] = process.argv.slice(2);
-    const server = await ServeSite({ folder, headers }, Number(port ?? 0));
-    console.log(server.url);
+    try {
+        console.log((await ServeSite({ folder, headers }, Number(port ?? 0))).url);
+    } catch (error) {
+        console.error(`site-server.js: ${error.message}`);
+        process.exit(1);
+    }
 }
