@@ -22,19 +22,19 @@ import { path } from './support-paths.js';
 
 const built = { folder: path('BRENVIK_WEB_SITE', 'web/site'), headers: path('BRENVIK_WEB_SITE_HEADERS', 'web/site-headers.txt') };
 
-// What the site must hold; the icons with their size, and their purpose
+// What the site must hold: the icons with their size, and their purpose
 // where the manifest lists them.
 const siteFiles = [
-    { name: 'index.html' },
-    { name: 'manifest.webmanifest' },
-    { name: 'service-worker.js' },
     { name: 'favicon.png', size: 32 },
     { name: 'icon-192.png', size: 192, purpose: 'any' },
     { name: 'icon-512.png', size: 512, purpose: 'any' },
     { name: 'icon-maskable-192.png', size: 192, purpose: 'maskable' },
     { name: 'icon-maskable-512.png', size: 512, purpose: 'maskable' },
+    { name: 'index.html' },
+    { name: 'manifest.webmanifest' },
+    { name: 'service-worker.js' },
 ];
-const kept = siteFiles.filter(({ name }) => name !== 'service-worker.js').map(({ name }) => name).sort();
+const icons = siteFiles.filter((file) => file.size);
 
 // A list and a rejection on each tab, the shared tables' first.
 const clicks = [
@@ -44,19 +44,17 @@ const clicks = [
         fields: ({ uuid, major, minor }) => ({ edtiBeaconUUID: uuid, edtiBeaconMajor: major, edtiBeaconMinor: minor }) },
 ];
 
-let server, context, page, cdp;
+let server, context, page;
 const errors = [];
 const requests = [];
 const temporary = mkdtempSync(join(tmpdir(), 'brenvik-site-'));
 // A profile of its own: Chromium installs no app from a private one.
 before(async () => {
     server = await ServeSite(built);
-    context = await chromium.launchPersistentContext(join(temporary, 'profile'),
-        { ...chromiumOptions, viewport: { width: 800, height: 600 } });
+    context = await chromium.launchPersistentContext(join(temporary, 'profile'), chromiumOptions);
     context.on('request', (request) => requests.push(request.url()));
     page = await context.newPage();
     page.on('pageerror', (error) => errors.push(error.message));
-    cdp = await context.newCDPSession(page);
     await page.goto(server.url);
 });
 after(async () => {
@@ -68,56 +66,52 @@ after(async () => {
 const cacheNames = () => page.evaluate(() => caches.keys());
 
 test('the site holds its files and no other', () => {
-    assert.deepEqual(readdirSync(built.folder).sort(), siteFiles.map(({ name }) => name).sort());
+    assert.deepEqual(readdirSync(built.folder).sort(), siteFiles.map(({ name }) => name));
 });
 
-test('an installable app: its manifest parses, its icons are the site\'s', async () => {
+test('an installable app, its manifest\'s addresses within the site, its icons the site\'s', async () => {
+    const cdp = await context.newCDPSession(page);
     assert.deepEqual(await cdp.send('Page.getInstallabilityErrors'), { installabilityErrors: [] });
     const { errors: manifestErrors, data } = await cdp.send('Page.getAppManifest');
     assert.deepEqual(manifestErrors, []);
     const manifest = JSON.parse(data);
-    assert.equal(new URL(manifest.start_url, server.url).href, server.url);
-    assert.equal(new URL(manifest.scope, server.url).href, server.url);
+    assert.deepEqual([manifest.start_url, manifest.scope].map((url) => new URL(url, server.url).href),
+        [server.url, server.url]);
     assert.equal(manifest.display, 'standalone');
     assert.equal(manifest.description, await page.getAttribute('meta[name=description]', 'content'));
-    for (const key of ['name', 'short_name', 'theme_color', 'background_color'])
-        assert.ok(manifest[key], key);
-    const bySource = (icons) => icons.sort((one, other) => one.src.localeCompare(other.src));
-    assert.deepEqual(bySource(manifest.icons), bySource(siteFiles.filter((file) => file.purpose).map(
-        ({ name, size, purpose }) => ({ src: name, sizes: `${size}x${size}`, type: 'image/png', purpose }))));
+    assert.deepEqual(manifest.icons.sort((one, other) => one.src.localeCompare(other.src)),
+        icons.filter((icon) => icon.purpose).map(({ name, size, purpose }) =>
+            ({ src: name, sizes: `${size}x${size}`, type: 'image/png', purpose })));
+    assert.equal(await page.evaluate(() => document.querySelector('link[rel=icon]').href), `${server.url}favicon.png`);
 });
 
-// Each icon as drawn: its size, whether every pixel is opaque, and how
-// many of the glyph's (white) pixels lie inside and outside the central
-// circle of 40 % radius that a launcher's shape keeps.
-test('each icon has its size; a maskable one fills the square and keeps the glyph in the safe zone', async () => {
-    const icons = siteFiles.filter((file) => file.size);
+// Each icon as drawn: its size, whether every pixel is opaque, and whether
+// the glyph's white lies inside and outside the central circle of 40 %
+// radius that a launcher's shape keeps.
+test('each icon has its size; a maskable one fills the square with the glyph in the safe zone', async () => {
     const drawn = await page.evaluate((names) => Promise.all(names.map(async (name) => {
         const image = new Image();
         image.src = name;
         await image.decode();
-        const { naturalWidth: width, naturalHeight: height } = image;
-        const canvas = new OffscreenCanvas(width, height).getContext('2d');
+        const size = image.naturalWidth;
+        const canvas = new OffscreenCanvas(size, image.naturalHeight).getContext('2d');
         canvas.drawImage(image, 0, 0);
-        const pixels = canvas.getImageData(0, 0, width, height).data;
-        const glyph = { inside: 0, outside: 0 };
-        let opaque = true;
-        for (let at = 0; at < width * height; ++at) {
-            const [red, alpha] = [pixels[4 * at], pixels[4 * at + 3]];
-            opaque &&= alpha === 255;
-            const [x, y] = [at % width + 0.5 - width / 2, Math.floor(at / width) + 0.5 - height / 2];
-            if (red > 160 && alpha > 0)
-                ++glyph[Math.hypot(x, y) <= 0.4 * width ? 'inside' : 'outside'];
+        const pixels = canvas.getImageData(0, 0, size, image.naturalHeight).data;
+        const shown = { size: [size, image.naturalHeight], opaque: true, inside: false, outside: false };
+        for (let at = 0; at < pixels.length / 4; ++at) {
+            shown.opaque &&= pixels[4 * at + 3] === 255;
+            const [x, y] = [at % size + 0.5 - size / 2, Math.floor(at / size) + 0.5 - size / 2];
+            if (pixels[4 * at] > 160 && pixels[4 * at + 3] > 0)
+                shown[Math.hypot(x, y) <= 0.4 * size ? 'inside' : 'outside'] = true;
         }
-        return { name, width, height, opaque, glyph };
+        return shown;
     })), icons.map(({ name }) => name));
-    for (const [{ size, purpose }, icon] of icons.map((file, at) => [file, drawn[at]])) {
-        assert.deepEqual([icon.width, icon.height], [size, size], icon.name);
-        assert.ok(icon.glyph.inside > 0, `${icon.name}: the glyph is drawn`);
+    icons.forEach(({ name, size, purpose }, at) => {
+        const { opaque, outside, ...seen } = drawn[at];
+        assert.deepEqual(seen, { size: [size, size], inside: true }, name);
         if (purpose === 'maskable')
-            assert.deepEqual([icon.opaque, icon.glyph.outside], [true, 0], `${icon.name}: full bleed, safe zone`);
-    }
-    assert.equal(await page.evaluate(() => document.querySelector('link[rel=icon]').href), `${server.url}favicon.png`);
+            assert.deepEqual({ opaque, outside }, { opaque: true, outside: false }, `${name}: full bleed, safe zone`);
+    });
 });
 
 test('once opened, the worker controls the page and it works offline', async () => {
@@ -147,41 +141,41 @@ function BuildChanged(folder) {
     const changed = structuredClone(form);
     changed.windows[0].caption += ' (rebuilt)';
     writeFileSync(join(folder, 'form.json'), JSON.stringify(changed));
-    const manifest = JSON.parse(readFileSync(join(built.folder, 'manifest.webmanifest'), 'utf8'));
+    const { description } = JSON.parse(readFileSync(join(built.folder, 'manifest.webmanifest'), 'utf8'));
     const source = (name) => fileURLToPath(new URL(`../../${name}`, import.meta.url));
+    const site = { folder: join(folder, 'site'), headers: join(folder, 'site-headers.txt') };
     execFileSync(process.execPath, [source('ui/web/build-site.mjs'), '--form', join(folder, 'form.json'),
         '--wasm', wasmPath, '--font', path('BRENVIK_WEB_FONT', 'web/form-face.woff'),
-        '--logo', source('icons/brenvik-logo-32.png'), '--description', manifest.description,
-        '--out', join(folder, 'site'), '--headers', join(folder, 'site-headers.txt')]);
-    return { folder: join(folder, 'site'), headers: join(folder, 'site-headers.txt'), caption: changed.windows[0].caption };
+        '--logo', source('icons/brenvik-logo-32.png'), '--description', description,
+        '--out', site.folder, '--headers', site.headers]);
+    return { ...site, caption: changed.windows[0].caption };
 }
 
-test('a new build on the host is shown after the worker\'s update, and only its cache is left', { timeout: 120_000 },
+test('a new build on the host is shown after the worker\'s update, with only its cache left', { timeout: 120_000 },
     async () => {
-    const [first] = await cacheNames();
-    const rebuilt = BuildChanged(temporary);
-    server.site = rebuilt;
-    await page.reload();
-    // Until the new build's worker has taken over, deleting the older cache.
-    await page.evaluate(async (older) => {
-        while ((await caches.keys()).includes(older))
-            await new Promise((resolve) => setTimeout(resolve, 50));
-    }, first);
-    await page.reload();
-    assert.equal(await page.title(), rebuilt.caption);
-});
+        const [first] = await cacheNames();
+        server.site = BuildChanged(temporary);
+        await page.reload();
+        // Until the new build's worker has taken over, deleting the older cache.
+        await page.evaluate(async (older) => {
+            while ((await caches.keys()).includes(older))
+                await new Promise((resolve) => setTimeout(resolve, 50));
+        }, first);
+        await page.reload();
+        assert.equal(await page.title(), server.site.caption);
+    });
 
 test('no request left the site; nothing is stored but the site\'s own files', async () => {
     assert.deepEqual(requests.filter((url) => !url.startsWith(server.url) && !url.startsWith('data:')), []);
     assert.deepEqual(await context.cookies(), []);
-    const stored = await page.evaluate(async () => {
-        const cached = await Promise.all((await caches.keys()).map(async (name) =>
-            (await (await caches.open(name)).keys()).map((request) => request.url)));
-        return { cached, localStorage: localStorage.length, sessionStorage: sessionStorage.length,
-            indexedDB: (await indexedDB.databases()).length };
-    });
-    assert.deepEqual(stored, { cached: [kept.map((name) => server.url + name)], localStorage: 0, sessionStorage: 0,
-        indexedDB: 0 });
+    const stored = await page.evaluate(async () => ({
+        cached: await Promise.all((await caches.keys()).map(async (name) =>
+            (await (await caches.open(name)).keys()).map((request) => request.url))),
+        localStorage: localStorage.length, sessionStorage: sessionStorage.length,
+        indexedDB: (await indexedDB.databases()).length,
+    }));
+    const kept = siteFiles.map(({ name }) => server.url + name).filter((url) => !url.endsWith('service-worker.js'));
+    assert.deepEqual(stored, { cached: [kept], localStorage: 0, sessionStorage: 0, indexedDB: 0 });
     assert.deepEqual(errors, [], 'no script error');
 });
 
@@ -203,5 +197,4 @@ test('without its worker the site is the plain page', async (t) => {
     assert.deepEqual((await openWindow(plainPage)).lines, expected.studyDefaults16);
     assert.deepEqual(shown, [], 'no script error');
     assert.equal(await plainPage.evaluate(async () => (await navigator.serviceWorker.getRegistrations()).length), 0);
-    await plainPage.close();
 });
