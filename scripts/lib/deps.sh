@@ -80,9 +80,10 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxkbcommon-dev fonts-libera
 
 # What building the web page needs: clang with WASI's libc and libc++ for
 # the core's WebAssembly module, the native build for the description
-# (form-facts), fonttools for the form's face, and Node.js (ensure_node).
+# (form-facts), fonttools for the form's face, librsvg2-bin (rsvg-convert)
+# for the site's icons, and Node.js (ensure_node).
 WEB_BUILD_PACKAGES=(g++ cmake ninja-build clang lld wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
-    libclang-rt-14-dev-wasm32 fonttools)
+    libclang-rt-14-dev-wasm32 fonttools librsvg2-bin)
 
 # ensure_node: Node.js and npm, from Debian where either is missing (a
 # Node.js from elsewhere that brings its own npm is kept).

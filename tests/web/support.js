@@ -19,11 +19,15 @@ export const expected = JSON.parse(readFileSync(path('BRENVIK_WEB_EXPECTED', 'we
 export const [mainWindow, resultWindow] = form.windows;
 export const control = (name) => form.windows.flatMap((window) => window.controls).find((c) => c.name === name);
 
+// Debian's Chromium, headless; chromium.launchPersistentContext takes the
+// same, for a suite that needs a profile that is not a private one.
+export const chromiumOptions = {
+    executablePath: process.env.BRENVIK_CHROMIUM ?? '/usr/bin/chromium',
+    args: process.getuid?.() === 0 ? ['--no-sandbox'] : [],
+};
+
 export function launch() {
-    return chromium.launch({
-        executablePath: process.env.BRENVIK_CHROMIUM ?? '/usr/bin/chromium',
-        args: process.getuid?.() === 0 ? ['--no-sandbox'] : [],
-    });
+    return chromium.launch(chromiumOptions);
 }
 
 // A fresh page in a context of its own; every script error it raises is

@@ -7,30 +7,38 @@
 // Content-Security-Policy that lets nothing in from outside.
 //
 //   node build-page.mjs --form FORM.json --wasm CORE.wasm --font FACE.woff
-//                       --logo LOGO.svg --out PAGE.html [--bare]
+//                       --logo LOGO.svg --description TEXT
+//                       (--favicon ICON.png | --site) --out PAGE.html [--bare]
 //
 // --bare leaves out the script and the module: the page as first drawn,
-// for the start-up benchmark.
+// for the start-up benchmark. --site makes the site's page instead
+// (build-site.mjs): the same, linking the site's manifest and favicon, and
+// letting in those and the service worker from the site itself.
 
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { parseArgs } from 'node:util';
-import { FormMarkup } from './FormMarkup.js';
+import { Escaped, FormMarkup } from './FormMarkup.js';
+import { SiteFiles } from './SiteFiles.js';
 
 const here = new URL('.', import.meta.url);
 const source = (name) => readFileSync(new URL(name, here), 'utf8');
-// The modules in the order they need each other; main.js (TfrmMain) last.
-const modules = ['CoreModule.js', 'ModalWindow.js', 'MessageBox.js', 'ATCommandList.js', 'main.js'];
+// The modules in the order they need each other: main.js (TfrmMain) after
+// those it uses, then the site's worker, which the form does without.
+const modules = ['CoreModule.js', 'ModalWindow.js', 'MessageBox.js', 'ATCommandList.js', 'main.js', 'SiteFiles.js',
+    'SiteWorker.js'];
 const dataUrl = (type, file) => `data:${type};base64,${readFileSync(file).toString('base64')}`;
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 
 const { values: options } = parseArgs({
     options: {
         form: { type: 'string' }, wasm: { type: 'string' }, font: { type: 'string' }, logo: { type: 'string' },
+        description: { type: 'string' }, favicon: { type: 'string' }, site: { type: 'boolean', default: false },
         out: { type: 'string' }, bare: { type: 'boolean', default: false },
     },
 });
-for (const name of ['form', 'font', 'logo', 'out', ...(options.bare ? [] : ['wasm'])])
+for (const name of ['form', 'font', 'logo', 'description', 'out', ...(options.bare ? [] : ['wasm']),
+    ...(options.site ? [] : ['favicon'])])
     if (!options[name])
         throw new Error(`build-page.mjs: --${name} is missing`);
 
@@ -75,13 +83,17 @@ const csp = [
     "default-src 'none'",
     ...(options.bare ? [] : [`script-src ${hash(script)} 'wasm-unsafe-eval'`]),
     `style-src ${hash(style)}`,
-    'img-src data:',
+    `img-src data:${options.site ? " 'self'" : ''}`,
     'font-src data:',
+    ...(options.site ? ["manifest-src 'self'", "worker-src 'self'"] : []),
     "base-uri 'none'",
     "form-action 'none'",
 ].join('; ');
 
-const fill = { csp, title: form.title, style, body: form.body, script: scripts };
+const siteLinks = `<link rel="icon" href="${SiteFiles.favicon}">\n<link rel="manifest" href="${SiteFiles.manifest}">`;
+const fill = { csp, title: form.title, description: Escaped(options.description),
+    links: options.site ? siteLinks : `<link rel="icon" href="${dataUrl('image/png', options.favicon)}">`, style,
+    body: form.body, script: scripts };
 const page = source('index.html')
     .replace(/^<!-- (SPDX|The page's frame)[^\n]*\n/gm, '')
     .replace(/\{\{(\w+)\}\}/g, (_, name) => fill[name]);
