@@ -10,8 +10,9 @@
 #include "Centring.h"
 #include "ExpectedLayout.h"
 #include "ExpectedTexts.h"
-#include "FormStyle.h"
+#include "FontAndIcons.h"
 #include "ModalHelper.h"
+#include "TopLevelWindows.h"
 #include "main.h"
 
 #include <QAbstractButton>

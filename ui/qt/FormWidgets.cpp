@@ -3,7 +3,7 @@
 
 #include "FormWidgets.h"
 
-#include "FormStyle.h"
+#include "FontAndIcons.h"
 
 #include <QComboBox>
 #include <QGroupBox>
