@@ -10,7 +10,7 @@
 
 #include "ATCommandList.h"
 #include "ControlIds.h"
-#include "FormStyle.h"
+#include "TopLevelWindows.h"
 #include "main.h"
 
 #include <windows.h>

@@ -5,7 +5,7 @@
 
 #include "ClickFlow.h"
 #include "FormControls.h"
-#include "FormStyle.h"
+#include "TopLevelWindows.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "FormLayout.h"
-#include "FormStyle.h"
+#include "TopLevelWindows.h"
 
 #include <windows.h>
 

@@ -8,7 +8,7 @@
 // on one far too large for the form: both are checked, never taken on trust.
 
 #include "FormLayout.h"
-#include "FormStyle.h"
+#include "TopLevelWindows.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 // texture up to its frame, with every label, group and picture drawn over
 // it; with no visual style, or in high contrast, the classic button face.
 
-#include "FormStyle.h"
+#include "TopLevelWindows.h"
 
 #include <windows.h>
 

@@ -5,8 +5,8 @@
 
 #include "ClickFlow.h"
 #include "FormControls.h"
-#include "FormStyle.h"
 #include "Theme.h"
+#include "TopLevelWindows.h"
 
 #include <windows.h>
 

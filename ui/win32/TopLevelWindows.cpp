@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 // SPDX-License-Identifier: MIT
 
-#include "FormStyle.h"
+#include "TopLevelWindows.h"
 
 #include "Resources.h"
 
