@@ -4,6 +4,8 @@
 #include "FormControls.h"
 
 #include "ControlIds.h"
+#include "TopLevelWindows.h"
+#include "WideText.h"
 
 #include <commctrl.h>
 
@@ -21,15 +23,38 @@ namespace {
 constexpr int groupFrameSide = 2;
 constexpr int groupFrameTop = 10;
 
+// A child control with the given class, text, style and control ID.
+HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DWORD style, int id,
+                DWORD exStyle = 0)
+{
+    HWND control = CreateWindowExW(exStyle, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                                   0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (!control)
+        ThrowLastError("CreateWindowEx");
+    return control;
+}
+
+// The size a label needs to show its whole text in the font selected into `dc`.
+SIZE LabelSize(HDC dc, std::wstring_view text)
+{
+    RECT extent{};
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &extent,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    // Hinted glyphs can end a few pixels past the measured advance (seen
+    // with substituted faces): one average character of room keeps the last
+    // one whole.
+    return {extent.right - extent.left + metrics.tmAveCharWidth, extent.bottom - extent.top};
+}
+
 // Screen readers name a field after the static text made right before it,
 // shown or not: a hidden one holds its name, so that where the visible
 // labels are made does not matter.
 void AddHiddenName(HWND parent, form::Text name)
 {
-    if (CreateWindowExW(0, WC_STATICW, Wide(name).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, parent,
-                        nullptr, GetModuleHandleW(nullptr), nullptr)
-        == nullptr)
-        ThrowLastError("CreateWindowEx");
+    ShowWindow(AddControl(parent, WC_STATICW, name, SS_NOPREFIX, 0), SW_HIDE);
 }
 
 } // namespace

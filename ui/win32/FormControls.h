@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "DpiScale.h"
 #include "FormLayout.h"
-#include "TopLevelWindows.h"
 
 #include <windows.h>
 

@@ -3,82 +3,21 @@
 
 #pragma once
 
-// What both windows share: pixel scaling by the window's DPI, the form's
-// font, text in the window system's UTF-16, placing and centring, and the
-// one way this program shows a message box.
+// What both windows do as top-level windows: their classes and the object
+// each belongs to, a client area of fixed size centred on its monitor, the
+// focus kept across deactivation, and the one way this program shows a
+// message box; and how a refusal of the window system is reported.
 
-#include "FormText.h"
+#include "DpiScale.h"
 
 #include <windows.h>
 
-#include <memory>
-#include <string>
 #include <string_view>
-#include <type_traits>
 
 namespace win32 {
 
-// The sizes in the windows are given in pixels at 96 DPI and scaled to the
-// DPI of the monitor the window is on.
-struct Scale {
-    UINT dpi = USER_DEFAULT_SCREEN_DPI;
-    [[nodiscard]] int operator()(int pixels) const
-    {
-        return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-    }
-};
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
-
 // Reports that the window system refused `what`, with its reason.
 [[noreturn]] void ThrowLastError(const char *what);
-
-// The form's font at `scale`: "MS Sans Serif", 12 pixels high, GB2312
-// character set, or the first face after it that shows every fixed text of
-// the windows in real letters and fitting its control (FormFont.cpp gives
-// the order). Chosen once for each DPI.
-[[nodiscard]] UniqueFont FormFont(Scale scale);
-// Whether `font` has real letters for every fixed text of the windows, and
-// each fits its control at `scale`.
-[[nodiscard]] bool FormFaceFits(const LOGFONTW &font, Scale scale);
-// The system's font for status text.
-[[nodiscard]] UniqueFont StatusFont(Scale scale);
-// One of the program's icons, at the size nearest to `size` pixels.
-[[nodiscard]] UniqueIcon LoadIconAt(int resource, int size);
-
-// The program's icon on a window, in the sizes its title bar and the
-// taskbar ask for at the window's DPI, once that differs from the system's.
-class WindowIcons
-{
-public:
-    void Apply(HWND window, Scale scale);
-
-private:
-    UniqueIcon big;
-    UniqueIcon small;
-};
-
-[[nodiscard]] std::wstring Wide(std::string_view utf8);
-[[nodiscard]] std::string Utf8(std::wstring_view text);
-[[nodiscard]] std::wstring WindowText(HWND window);
-// What the user typed, as the generators read it: UTF-8.
-[[nodiscard]] std::string WindowTextUtf8(HWND window);
-
-// A child control with the given class, text, style and control ID.
-HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DWORD style, int id,
-                DWORD exStyle = 0);
-// Sets the font of `window` and all its children.
-void SetFontOfChildren(HWND window, HFONT font);
-// The size a label needs to show its whole text in the font selected into `dc`.
-[[nodiscard]] SIZE LabelSize(HDC dc, std::wstring_view text);
 
 // Gives a top-level window a client area of `width` by `height` pixels at
 // 96 DPI, scaled, and centres it on the work area of its monitor.

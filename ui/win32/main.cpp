@@ -6,6 +6,8 @@
 #include "ATCommandList.h"
 #include "ControlIds.h"
 #include "Resources.h"
+#include "TopLevelWindows.h"
+#include "WideText.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>

@@ -5,8 +5,9 @@
 
 #include "ClickFlow.h"
 #include "FormControls.h"
+#include "FormFont.h"
+#include "Icons.h"
 #include "Theme.h"
-#include "TopLevelWindows.h"
 
 #include <windows.h>
 
