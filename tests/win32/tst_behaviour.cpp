@@ -14,11 +14,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
 
 using namespace testing;
 namespace id = ControlId;
@@ -319,6 +321,33 @@ TEST_SUITE("clicks")
             main.ShowTab(1);
             SetFocus(main[id::Of("btniBeacon")]);
             CheckList(main, id::Of("btniBeacon"), Strings(expect::beaconDefaults), closeBy);
+        }
+    }
+
+    TEST_CASE("every create button of the description makes its action's list of the defaults")
+    {
+        namespace form = brenvik::form;
+        const std::pair<form::Action, std::vector<std::string>> lists[]
+            = {{form::Action::studyList, Strings(expect::studyDefaults16)},
+               {form::Action::beaconList, Strings(expect::beaconDefaults)}};
+        for (std::size_t row = 0; row < form::MainWindow.controls.size(); ++row) {
+            const form::Control &button = form::MainWindow.controls[row];
+            if (button.click.action == form::Action::none)
+                continue;
+            CAPTURE(button.name);
+            const auto list = std::find_if(std::begin(lists), std::end(lists), [&](const auto &each) {
+                return each.first == button.click.action;
+            });
+            REQUIRE(list != std::end(lists));
+            TfrmMain window;
+            OpenMain main(window);
+            const int id = id::OfRow(form::MainWindow, row);
+            // The tab it is on, as a user looks for it.
+            for (int tab = 0;
+                 tab < TabCtrl_GetItemCount(main[id::Of("MainPage")]) && !IsWindowVisible(main[id]); ++tab)
+                main.ShowTab(tab);
+            SetFocus(main[id]);
+            CheckList(main, id, list->second, CloseBy::okButton);
         }
     }
 
