@@ -109,21 +109,12 @@ void CheckList(OpenMain &main, int button, const std::vector<std::string> &expec
 std::string FocusName(OpenMain &main)
 {
     const HWND focus = GetFocus();
-    const struct {
-        int id;
-        const char *name;
-    } names[] = {{id::Of("MainPage"), "tab strip"},
-                 {id::Of("cbUUIDType"), "cbUUIDType"},
-                 {id::Of("edtCharWrite"), "edtCharWrite"},
-                 {id::Of("edtCharNotify"), "edtCharNotify"},
-                 {id::Of("btnShow"), "btnShow"},
-                 {id::Of("edtiBeaconMinor"), "edtiBeaconMinor"},
-                 {id::Of("edtiBeaconUUID"), "edtiBeaconUUID"},
-                 {id::Of("edtiBeaconMajor"), "edtiBeaconMajor"},
-                 {id::Of("btniBeacon"), "btniBeacon"}};
-    for (const auto &name : names)
-        if (focus == main[name.id])
-            return name.name;
+    if (focus == main[id::Of("MainPage")])
+        return "tab strip";
+    for (const brenvik::expect::layout::TabOrder &tab : brenvik::expect::layout::keyboardOrder)
+        for (const std::string_view name : tab.controls)
+            if (focus == main[id::Of(name)])
+                return std::string(name);
     return "elsewhere";
 }
 
