@@ -334,8 +334,8 @@ TEST_SUITE("clicks")
             OpenMain main(window);
             const int id = id::OfRow(form::MainWindow, row);
             // The tab it is on, as a user looks for it.
-            for (int tab = 0;
-                 tab < TabCtrl_GetItemCount(main[id::Of("MainPage")]) && !IsWindowVisible(main[id]); ++tab)
+            const int tabs = TabCtrl_GetItemCount(main[id::Of("MainPage")]);
+            for (int tab = 0; tab < tabs && IsWindowVisible(main[id]) == FALSE; ++tab)
                 main.ShowTab(tab);
             SetFocus(main[id]);
             CheckList(main, id, list->second, CloseBy::okButton);
