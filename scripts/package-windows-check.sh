@@ -65,8 +65,7 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\BrenvikConfigAssis
 
 # The same installer with a lower version, for the installation it upgrades.
 older=$scratch/older-setup.exe
-makensis -V2 -WX -DVERSION=1.01 -DPROGRAM="$PWD/$program" -DOUTFILE="$older" \
-    "$PWD/packaging/windows/brenvik-config-assistant.nsi"
+make_installer 1.01 "$PWD/$program" "$older"
 
 # snapshot NAME: the prefix's files, and its HKLM\Software and HKCU\Software.
 snapshot() {

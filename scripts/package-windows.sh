@@ -16,6 +16,7 @@ set -eEuo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/deps.sh
 source scripts/lib/wine.sh
+source scripts/lib/form.sh
 
 trap 'fail "a step above failed; no installer or .zip was made"' ERR
 
@@ -42,8 +43,7 @@ name=brenvik-config-assistant-$version-windows-x64
 scratch=$(mktemp -d "$PWD/$build/package.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 
-makensis -V2 -WX -DVERSION="$version" -DPROGRAM="$PWD/$build/brenvik-config-assistant.exe" \
-    -DOUTFILE="$scratch/$name-setup.exe" "$PWD/packaging/windows/brenvik-config-assistant.nsi"
+make_installer "$version" "$PWD/$build/brenvik-config-assistant.exe" "$scratch/$name-setup.exe"
 
 # The .zip: fixed modes and times, names in a fixed order, no extra fields
 # (-X: no owners, no Unix times), DOS times in UTC.

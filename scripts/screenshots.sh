@@ -4,9 +4,12 @@
 # Starts the real program on a virtual X display and saves PNG screenshots of
 # its windows, driving it with key presses as a user would: the three tabs, a
 # rejection's message box and the command list window for the study and the
-# iBeacon defaults. Checks on the way that each window has its fixed size.
+# iBeacon defaults. Checks on the way that each window has its fixed size,
+# that the window manager keeps the list and the message box over the main
+# window, and that the program ends cleanly when its window is closed.
 #
-# Usage: scripts/screenshots.sh [--scale FACTOR] [BUILD_DIR]
+# Usage: scripts/screenshots.sh [--check] [--scale FACTOR] [BUILD_DIR]
+#   --check    the checks alone; no picture is taken (CI's smoke run)
 #   --scale    runs the program at QT_SCALE_FACTOR=FACTOR (default 1) on a
 #              screen that much larger than 1024x768; the screenshots go to
 #              docs/screenshots/scale-FACTOR/ (scale 1: docs/screenshots/)
@@ -23,11 +26,15 @@ source scripts/lib/deps.sh
 source scripts/lib/desktop.sh
 source scripts/lib/form.sh
 
+check_only=false
 scale=1
-if [ "${1:-}" = --scale ]; then
-    scale=${2:?--scale needs a factor such as 1.5}
-    shift 2
-fi
+while :; do
+    case "${1:-}" in
+    --check) check_only=true; shift ;;
+    --scale) scale=${2:?--scale needs a factor such as 1.5}; shift 2 ;;
+    *) break ;;
+    esac
+done
 [[ $scale =~ ^[1-9][0-9]*(\.[0-9]+)?$ ]] || { echo "The scale must be a number such as 1, 1.5 or 2" >&2; exit 2; }
 ensure_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" imagemagick
 
@@ -35,7 +42,7 @@ build_program "$@"
 form_facts
 out_dir=docs/screenshots
 [ "$scale" = 1 ] || out_dir=docs/screenshots/scale-$scale
-mkdir -p "$out_dir"
+$check_only || mkdir -p "$out_dir"
 
 # The client areas the windows keep, in the screen's pixels.
 main_size=$(client_size frmMain "$scale")
@@ -62,7 +69,7 @@ frame_of() { # frame_of ID: the window manager's frame around a top-level window
     done
     echo "$id"
 }
-shot() { # shot NAME CAPTION [SIZE]: saves the framed window; fails unless its client area is SIZE
+shot() { # shot NAME CAPTION [SIZE]: saves the framed window (unless --check); fails unless its client area is SIZE
     local name=$1 id size
     id=$(wait_window "$2")
     xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
@@ -71,6 +78,10 @@ shot() { # shot NAME CAPTION [SIZE]: saves the framed window; fails unless its c
     if [ -n "${3:-}" ] && [ "$size" != "$3" ]; then
         echo "Window \"$2\" is $size, not $3" >&2
         exit 1
+    fi
+    if $check_only; then
+        echo "Window \"$2\" shown${3:+, client area $size}"
+        return 0
     fi
     grab "$(frame_of "$id")" "$work/shot.png"
     cp "$work/shot.png" "$out_dir/$name.png"
@@ -145,4 +156,8 @@ keys "${close_list_keys[@]}"
 wait_gone "$frmResult_CAPTION"
 end_program
 
-echo "Screenshots are in $out_dir/"
+if $check_only; then
+    echo "Every window appeared with its size, the list and the message box over the main window; the program ended cleanly."
+else
+    echo "Screenshots are in $out_dir/"
+fi

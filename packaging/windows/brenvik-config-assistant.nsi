@@ -6,7 +6,11 @@
 ; "Apps & features". scripts/package-windows.sh builds it:
 ;
 ;   makensis -DVERSION=1.02 -DPROGRAM=path/to/brenvik-config-assistant.exe \
-;            -DOUTFILE=path/to/setup.exe brenvik-config-assistant.nsi
+;            -DOUTFILE=path/to/setup.exe -DFORM_FACTS=path/to/installer.nsh \
+;            brenvik-config-assistant.nsi
+;
+; FORM_FACTS is what `tools/form-facts --nsis` prints: the windows' classes,
+; from the description of the windows.
 ;
 ; Everything the installer writes is listed in the uninstall section, which
 ; removes that and nothing else.
@@ -20,9 +24,10 @@ ManifestDPIAware true
 ManifestSupportedOS all
 RequestExecutionLevel admin
 
-!ifndef VERSION | PROGRAM | OUTFILE
-    !error "Give -DVERSION=X.YY -DPROGRAM=the .exe -DOUTFILE=the installer to write"
+!ifndef VERSION | PROGRAM | OUTFILE | FORM_FACTS
+    !error "Give -DVERSION=X.YY -DPROGRAM=the .exe -DOUTFILE=the installer to write -DFORM_FACTS=what form-facts --nsis prints"
 !endif
+!include "${FORM_FACTS}"
 !searchparse /noerrors "${VERSION}" "" VERSION_MAJOR "." VERSION_MINOR
 !ifndef VERSION_MINOR
     !error "VERSION must be MAJOR.MINOR, not '${VERSION}'"
@@ -69,7 +74,7 @@ UninstPage instfiles
 ; A running program's file cannot be replaced or removed: ask for it to be
 ; closed first; in silent mode, stop with exit code 2.
 !macro REFUSE_WHILE_RUNNING
-    FindWindow $0 "TfrmMain" ; the main window's class
+    FindWindow $0 "${frmMain_CLASS}"
     ${If} $0 <> 0
         MessageBox MB_OK|MB_ICONSTOP "Please close ${NAME} first, then try again." /SD IDOK
         Abort

@@ -8,25 +8,30 @@
 # The captions form_facts sets, named here for the scripts that use them.
 MESSAGE_CAPTION='' frmMain_CAPTION='' frmResult_CAPTION='' frmMain_CLASS='' frmResult_CLASS=''
 
-# form_facts: builds tools/form-facts once (again when its sources change,
-# with g++ alone: the Windows scripts have no native CMake build) and sets
-# what it prints: MESSAGE_CAPTION; for each window (frmMain, frmResult)
+# build_form_facts: builds tools/form-facts once (again when its sources
+# change, with g++ alone: the Windows scripts have no native CMake build);
+# sets form_facts_tool to it.
+build_form_facts() {
+    ensure_packages g++
+    form_facts_tool=build/form-facts/form-facts
+    local sources=(tools/form-facts/* ui/form/*.h ui/web/PageInsets.h core/*.h)
+    if [ ! -x "$form_facts_tool" ] || [ -n "$(find "${sources[@]}" -newer "$form_facts_tool")" ]; then
+        mkdir -p "${form_facts_tool%/*}"
+        g++ -std=c++20 -O1 -Iui/form -Iui/web -Icore -o "$form_facts_tool.part" tools/form-facts/form-facts.cpp \
+            || fail "tools/form-facts did not build"
+        mv -f "$form_facts_tool.part" "$form_facts_tool"
+    fi
+}
+
+# form_facts: builds tools/form-facts and sets what it prints: MESSAGE_CAPTION; for each window (frmMain, frmResult)
 # NAME_CAPTION, NAME_CLASS and NAME_CLIENT (WIDTHxHEIGHT at 96 DPI); for each control
 # TABS_TO_NAME, the presses of Tab from where the focus starts (the tab
 # strip, in the list window the list) to it. Then the keys of the steps the
 # scripts take (below).
 form_facts() {
-    ensure_packages g++
-    local tool=build/form-facts/form-facts
-    local sources=(tools/form-facts/* ui/form/*.h ui/web/PageInsets.h core/*.h)
-    if [ ! -x "$tool" ] || [ -n "$(find "${sources[@]}" -newer "$tool")" ]; then
-        mkdir -p "${tool%/*}"
-        g++ -std=c++20 -O1 -Iui/form -Iui/web -Icore -o "$tool.part" tools/form-facts/form-facts.cpp \
-            || fail "tools/form-facts did not build"
-        mv -f "$tool.part" "$tool"
-    fi
+    build_form_facts
     local facts
-    facts=$("$tool" --shell) || fail "tools/form-facts printed nothing"
+    facts=$("$form_facts_tool" --shell) || fail "tools/form-facts printed nothing"
     eval "$facts"
     # The windows by their classes, for the Windows program's tools.
     main_class=$frmMain_CLASS list_class=$frmResult_CLASS

@@ -25,6 +25,18 @@ build_windows() {
     cmake --build --preset windows --target "$@"
 }
 
+# make_installer VERSION PROGRAM OUTFILE: the installer
+# (packaging/windows/brenvik-config-assistant.nsi) of PROGRAM, a full path,
+# as VERSION, into OUTFILE; the window class by which it finds a running
+# program comes from the form's description (needs scripts/lib/form.sh).
+make_installer() {
+    build_form_facts
+    local facts=$PWD/build/form-facts/installer.nsh
+    "$form_facts_tool" --nsis >"$facts" || fail "tools/form-facts printed nothing"
+    makensis -V2 -WX -DVERSION="$1" -DPROGRAM="$2" -DOUTFILE="$3" -DFORM_FACTS="$facts" \
+        "$PWD/packaging/windows/brenvik-config-assistant.nsi"
+}
+
 # drive COMMAND CLASS [ARGS]: tools/win32-drive (built by build_windows, or
 # found at $drive_exe) sends the running program what a user's click, tab
 # change or typing would; see tools/win32-drive/drive.cpp.

@@ -10,8 +10,9 @@
 #include "Centring.h"
 #include "ExpectedLayout.h"
 #include "ExpectedTexts.h"
-#include "FormStyle.h"
+#include "FontAndIcons.h"
 #include "ModalHelper.h"
+#include "TopLevelWindows.h"
 #include "main.h"
 
 #include <QAbstractButton>
@@ -279,6 +280,8 @@ private slots:
     void studyList();
     void beaconList_data();
     void beaconList();
+    void everyCreateButton_data();
+    void everyCreateButton();
     void twoClicksTwoWindows();
     void listWindowInFront();
     void failureToShow_data();
@@ -1299,6 +1302,41 @@ void tst_MainWindow::beaconList()
     QCOMPARE(expected.size(), 17);
     QCOMPARE(UserState(), before);
     QCOMPARE(FocusName(), QStringLiteral("btniBeacon"));
+}
+
+void tst_MainWindow::everyCreateButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("expected"); // empty: no list known for its action
+
+    // Every button of the description that does something, and what its
+    // action makes of the defaults.
+    namespace form = brenvik::form;
+    for (const form::Control &control : form::MainWindow.controls)
+        if (control.click.action != form::Action::none)
+            QTest::newRow(control.name.data())
+                << Latin1(control.name)
+                << (control.click.action == form::Action::studyList    ? studyDefaults16
+                    : control.click.action == form::Action::beaconList ? beaconDefaults
+                                                                       : QStringList());
+}
+
+void tst_MainWindow::everyCreateButton()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, expected);
+
+    QVERIFY2(!expected.isEmpty(), "no list is expected of this button's action");
+    // The tab it is on, as a user looks for it.
+    for (int tab = 0; tab < MainPage()->count() && !Control(button)->isVisible(); ++tab)
+        ShowTab(tab);
+    ListSeen seen;
+    ModalHelper helper([&](QWidget *modal) { seen = RecordAndClose(modal, CloseBy::okButton); });
+    QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
+
+    QCOMPARE(helper.seen(), 1);
+    CheckList(seen, expected);
+    QCOMPARE(FocusName(), button);
 }
 
 void tst_MainWindow::twoClicksTwoWindows()

@@ -6,7 +6,7 @@
 // about tab, whose logo is read only when the tab is first shown, shows the
 // logo itself, not the empty picture that held its place.
 
-#include "FormStyle.h"
+#include "FontAndIcons.h"
 #include "main.h"
 
 #include <QIcon>

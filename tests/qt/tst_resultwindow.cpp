@@ -8,7 +8,6 @@
 #include "Centring.h"
 #include "ExpectedLayout.h"
 #include "ExpectedTexts.h"
-#include "FormStyle.h"
 #include "ModalHelper.h"
 
 #include <QAccessible>

@@ -10,7 +10,8 @@
 
 #include "ATCommandList.h"
 #include "ControlIds.h"
-#include "FormStyle.h"
+#include "FormFont.h"
+#include "WideText.h"
 #include "main.h"
 
 #include <windows.h>

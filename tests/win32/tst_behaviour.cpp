@@ -14,11 +14,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
 
 using namespace testing;
 namespace id = ControlId;
@@ -107,21 +109,12 @@ void CheckList(OpenMain &main, int button, const std::vector<std::string> &expec
 std::string FocusName(OpenMain &main)
 {
     const HWND focus = GetFocus();
-    const struct {
-        int id;
-        const char *name;
-    } names[] = {{id::Of("MainPage"), "tab strip"},
-                 {id::Of("cbUUIDType"), "cbUUIDType"},
-                 {id::Of("edtCharWrite"), "edtCharWrite"},
-                 {id::Of("edtCharNotify"), "edtCharNotify"},
-                 {id::Of("btnShow"), "btnShow"},
-                 {id::Of("edtiBeaconMinor"), "edtiBeaconMinor"},
-                 {id::Of("edtiBeaconUUID"), "edtiBeaconUUID"},
-                 {id::Of("edtiBeaconMajor"), "edtiBeaconMajor"},
-                 {id::Of("btniBeacon"), "btniBeacon"}};
-    for (const auto &name : names)
-        if (focus == main[name.id])
-            return name.name;
+    if (focus == main[id::Of("MainPage")])
+        return "tab strip";
+    for (const brenvik::expect::layout::TabOrder &tab : brenvik::expect::layout::keyboardOrder)
+        for (const std::string_view name : tab.controls)
+            if (focus == main[id::Of(name)])
+                return std::string(name);
     return "elsewhere";
 }
 
@@ -319,6 +312,33 @@ TEST_SUITE("clicks")
             main.ShowTab(1);
             SetFocus(main[id::Of("btniBeacon")]);
             CheckList(main, id::Of("btniBeacon"), Strings(expect::beaconDefaults), closeBy);
+        }
+    }
+
+    TEST_CASE("every create button of the description makes its action's list of the defaults")
+    {
+        namespace form = brenvik::form;
+        const std::pair<form::Action, std::vector<std::string>> lists[]
+            = {{form::Action::studyList, Strings(expect::studyDefaults16)},
+               {form::Action::beaconList, Strings(expect::beaconDefaults)}};
+        for (std::size_t row = 0; row < form::MainWindow.controls.size(); ++row) {
+            const form::Control &button = form::MainWindow.controls[row];
+            if (button.click.action == form::Action::none)
+                continue;
+            CAPTURE(button.name);
+            const auto list = std::find_if(std::begin(lists), std::end(lists), [&](const auto &each) {
+                return each.first == button.click.action;
+            });
+            REQUIRE(list != std::end(lists));
+            TfrmMain window;
+            OpenMain main(window);
+            const int id = id::OfRow(form::MainWindow, row);
+            // The tab it is on, as a user looks for it.
+            const int tabs = TabCtrl_GetItemCount(main[id::Of("MainPage")]);
+            for (int tab = 0; tab < tabs && IsWindowVisible(main[id]) == FALSE; ++tab)
+                main.ShowTab(tab);
+            SetFocus(main[id]);
+            CheckList(main, id, list->second, CloseBy::okButton);
         }
     }
 

@@ -4,7 +4,8 @@
 // Prints the description of the windows for what is not C++: with --json
 // the whole description, for the browser page's build; with --shell the
 // captions, client sizes and keys that the scripts driving the programs
-// need, as shell assignments.
+// need, as shell assignments; with --nsis the windows' classes, by which
+// the Windows installer finds a running program, as NSIS defines.
 
 #include "FormLayout.h"
 #include "JsonText.h"
@@ -198,6 +199,14 @@ void PrintShell()
     }
 }
 
+void PrintNsis()
+{
+    for (const Window *window : Windows)
+        std::printf("!define %.*s_CLASS \"%.*s\"\n", static_cast<int>(window->name.size()),
+                    window->name.data(), static_cast<int>(window->className.size()),
+                    window->className.data());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -207,8 +216,10 @@ int main(int argc, char **argv)
         PrintJson();
     else if (what == "--shell")
         PrintShell();
+    else if (what == "--nsis")
+        PrintNsis();
     else {
-        std::fprintf(stderr, "usage: form-facts --json | --shell\n");
+        std::fprintf(stderr, "usage: form-facts --json | --shell | --nsis\n");
         return 2;
     }
     return 0;

@@ -3,8 +3,9 @@
 
 #include "ATCommandList.h"
 
-#include "FormStyle.h"
+#include "FontAndIcons.h"
 #include "ReadOnlyTextAccessible.h"
+#include "TopLevelWindows.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

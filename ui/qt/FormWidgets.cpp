@@ -3,7 +3,7 @@
 
 #include "FormWidgets.h"
 
-#include "FormStyle.h"
+#include "FontAndIcons.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,88 +14,51 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
+
+#include <span>
 
 namespace form = brenvik::form;
 
 namespace {
 
-// What a group's frame takes from the room of a control docked in it.
+// What a group's frame takes from the room of a control docked in it,
+// besides the margins its style keeps for the frame and the caption.
 constexpr int groupFrameInset = 2;
 
-// A parent whose docked children are stacked by a vertical layout: top ones
-// from the top edge in table order, bottom ones upward from the bottom edge,
-// the rest one (or, without one, empty space) between them.
-struct Docking {
-    QWidget *parent;
-    QVBoxLayout *layout;
-    int tops = 0;
-    int bottoms = 0;
-    bool rest = false;
+// A tab widget that tells where its style puts the pages.
+class FormTabWidget : public QTabWidget
+{
+public:
+    using QTabWidget::QTabWidget;
+
+    // What the style keeps around the pages, the frame and the row of
+    // tabs, as the widget lays them out when shown: the same edges at any
+    // size that holds the tabs.
+    [[nodiscard]] form::Edges PageEdges(QSize size) const
+    {
+        QStyleOptionTabWidgetFrame option;
+        initStyleOption(&option);
+        option.rect = QRect(QPoint(), size);
+        const QRect pages = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
+        return {pages.left(), pages.top(), size.width() - 1 - pages.right(),
+                size.height() - 1 - pages.bottom()};
+    }
 };
 
-Docking &DockingOf(std::vector<Docking> &dockings, QWidget *parent)
+form::Edges GroupEdges(const QGroupBox *group)
 {
-    for (Docking &docking : dockings)
-        if (docking.parent == parent)
-            return docking;
-    auto *layout = new QVBoxLayout(parent);
-    const int inset = qobject_cast<QGroupBox *>(parent) != nullptr ? groupFrameInset : 0;
-    layout->setContentsMargins(inset, inset, inset, inset);
-    layout->setSpacing(0);
-    return dockings.emplace_back(Docking{parent, layout});
+    const QMargins margins = group->contentsMargins() + groupFrameInset;
+    return {margins.left(), margins.top(), margins.right(), margins.bottom()};
 }
 
-void Dock(std::vector<Docking> &dockings, QWidget *parent, QWidget *widget, const form::Control &control)
-{
-    // A main window docks its own status bar and central widget.
-    if (auto *main = qobject_cast<QMainWindow *>(parent)) {
-        if (auto *bar = qobject_cast<QStatusBar *>(widget))
-            main->setStatusBar(bar);
-        else
-            main->setCentralWidget(widget);
-        return;
-    }
-    if (qobject_cast<QTabWidget *>(parent) != nullptr)
-        return; // a page: the tab widget gives it its room
-    Docking &docking = DockingOf(dockings, parent);
-    switch (control.dock) {
-    case form::Dock::top:
-        widget->setFixedHeight(control.rect.height);
-        docking.layout->insertWidget(docking.tops++, widget);
-        break;
-    case form::Dock::bottom:
-        widget->setFixedHeight(control.rect.height);
-        docking.layout->insertWidget(docking.layout->count() - docking.bottoms++, widget);
-        break;
-    case form::Dock::rest:
-        docking.layout->insertWidget(docking.tops, widget, 1);
-        docking.rest = true;
-        break;
-    case form::Dock::none:
-        break;
-    }
-}
-
-void Place(QWidget *widget, const form::Control &control)
-{
-    const form::Rect &rect = control.rect;
-    if (rect.width == 0) { // a label, as large as its text
-        widget->move(rect.left, rect.top);
-        widget->adjustSize();
-    } else {
-        widget->setGeometry(rect.left, rect.top, rect.width,
-                            rect.height > 0 ? rect.height : widget->sizeHint().height());
-    }
-}
-
-QStatusBar *MakeStatusBar(const form::Control &control)
+QStatusBar *MakeStatusBar(QWidget *parent)
 {
     // No size grip: the window has a fixed size.
-    auto *bar = new QStatusBar;
-    bar->setFixedHeight(control.rect.height);
+    auto *bar = new QStatusBar(parent);
     bar->setSizeGripEnabled(false);
     for (const form::StatusPanel &panel : form::StatusPanels) {
         auto *label = new QLabel(QtText(panel.text));
@@ -107,6 +70,9 @@ QStatusBar *MakeStatusBar(const form::Control &control)
             label->setLayoutDirection(Qt::RightToLeft);
         bar->addWidget(label, panel.width > 0 ? 0 : 1);
     }
+    // A main window's own status bar, which it keeps along its bottom edge.
+    if (auto *main = qobject_cast<QMainWindow *>(parent))
+        main->setStatusBar(bar);
     return bar;
 }
 
@@ -114,29 +80,17 @@ QStatusBar *MakeStatusBar(const form::Control &control)
 
 void FormWidgets::Build(QWidget *root)
 {
-    widgets.reserve(window.controls.size());
-    std::vector<Docking> dockings;
-    for (const form::Control &control : window.controls) {
+    widgets.assign(window.controls.size(), nullptr);
+    const form::ControlRows making = form::MakingOrder(window);
+    const std::span<const std::size_t> order(making.data(), widgets.size());
+    for (const std::size_t row : order) {
+        const form::Control &control = window.controls[row];
         const std::size_t parentRow = form::IndexOf(window.controls, control.parent);
-        QWidget *parent = parentRow < widgets.size() ? widgets[parentRow] : root;
-        QWidget *widget = Make(control, parent);
+        QWidget *widget = Make(control, parentRow < widgets.size() ? widgets[parentRow] : root);
         widget->setObjectName(QtText(control.name));
-        if (control.dock != form::Dock::none)
-            Dock(dockings, parent, widget, control);
-        else
-            Place(widget, control);
-        widgets.push_back(widget);
+        widgets[row] = widget;
     }
-    // Fixed-height groups with nothing to fill the room between them keep
-    // their places at the edges.
-    // The window's own docking is done now, in its fixed size; the pages'
-    // is done when the tab widget gives them theirs.
-    for (const Docking &docking : dockings) {
-        if (!docking.rest)
-            docking.layout->insertStretch(docking.tops, 1);
-        if (docking.parent == root)
-            docking.layout->activate();
-    }
+    Place();
 
     // Screen readers announce each field by its group's caption, then by
     // the hint under it; a drop-down list by its label.
@@ -152,7 +106,45 @@ void FormWidgets::Build(QWidget *root)
         else
             widgets[row]->setAccessibleDescription(hint->text());
     }
-    SetKeyboardOrder();
+    SetKeyboardOrder(order);
+}
+
+form::Insets FormWidgets::StyleInsets() const
+{
+    form::Insets insets;
+    for (std::size_t row = 0; row < widgets.size(); ++row) {
+        const form::Control &control = window.controls[row];
+        if (control.kind == form::Kind::tabs)
+            insets.tabPages = static_cast<const FormTabWidget *>(widgets[row])
+                                  ->PageEdges(QSize(window.clientWidth, window.clientHeight));
+        else if (control.kind == form::Kind::group)
+            (control.text.empty() ? insets.plainGroup : insets.group)
+                = GroupEdges(Get<QGroupBox>(control.name));
+    }
+    return insets;
+}
+
+void FormWidgets::Place() const
+{
+    const form::ControlPlaces places = form::PlaceControls(window, StyleInsets());
+    for (std::size_t row = 0; row < widgets.size(); ++row) {
+        const form::Rect &place = places.at(row);
+        QWidget *widget = widgets[row];
+        const form::Kind kind = window.controls[row].kind;
+        // A page is given the same room by its tab widget when shown.
+        if (kind == form::Kind::page)
+            continue;
+        // A main window keeps its status bar at the bar's own height.
+        if (kind == form::Kind::statusBar)
+            widget->setFixedHeight(place.height);
+        if (place.width == 0) { // a label, as large as its text
+            widget->move(place.left, place.top);
+            widget->adjustSize();
+        } else {
+            widget->setGeometry(place.left, place.top, place.width,
+                                place.height > 0 ? place.height : widget->sizeHint().height());
+        }
+    }
 }
 
 QWidget *FormWidgets::Make(const form::Control &control, QWidget *parent) const
@@ -162,7 +154,7 @@ QWidget *FormWidgets::Make(const form::Control &control, QWidget *parent) const
     case form::Kind::tabs: {
         // In the form's font from the start, so that every label in it is
         // measured in that font; the status bar keeps the system's.
-        auto *tabs = new QTabWidget(parent);
+        auto *tabs = new FormTabWidget(parent);
         tabs->setFont(FormFont());
         return tabs;
     }
@@ -203,7 +195,7 @@ QWidget *FormWidgets::Make(const form::Control &control, QWidget *parent) const
         return image;
     }
     case form::Kind::statusBar:
-        return MakeStatusBar(control);
+        return MakeStatusBar(parent);
     case form::Kind::memo: {
         // Read and copied, never changed; Tab leaves it.
         auto *memo = new QPlainTextEdit(parent);
@@ -219,17 +211,14 @@ QWidget *FormWidgets::Make(const form::Control &control, QWidget *parent) const
     return nullptr;
 }
 
-void FormWidgets::SetKeyboardOrder() const
+void FormWidgets::SetKeyboardOrder(std::span<const std::size_t> order) const
 {
     // Widgets of hidden pages are skipped, so each tab strip leads straight
     // to the controls of its own page.
     QWidget *previous = nullptr;
-    for (int place = 1;; ++place) {
-        std::size_t row = 0;
-        while (row < widgets.size() && window.controls[row].tabOrder != place)
-            ++row;
-        if (row == widgets.size())
-            return;
+    for (const std::size_t row : order) {
+        if (window.controls[row].tabOrder == 0)
+            continue;
         QWidget *widget = widgets[row];
         if (auto *tabs = qobject_cast<QTabWidget *>(widget))
             widget = tabs->tabBar();

@@ -7,13 +7,15 @@
 
 #include <QWidget>
 
+#include <span>
 #include <vector>
 
 // The widgets of one window of the form's description, made by walking its
-// table: one widget per row, named after it, in its parent, docked or placed
-// as the row says, then put in the window's keyboard order. How each kind
-// of control is made in Qt is written here; what it says and where it
-// stands comes from the table.
+// table: one widget per row, named after it, in its parent, in the
+// description's making order, each where the description places it, then
+// put in the window's keyboard order. How each kind of control is made in
+// Qt is written here; what it says and where it stands comes from the
+// table.
 class FormWidgets
 {
 public:
@@ -33,7 +35,10 @@ public:
 
 private:
     [[nodiscard]] QWidget *Make(const brenvik::form::Control &control, QWidget *parent) const;
-    void SetKeyboardOrder() const;
+    // What the style keeps around what is docked in the tab widget and the groups.
+    [[nodiscard]] brenvik::form::Insets StyleInsets() const;
+    void Place() const;
+    void SetKeyboardOrder(std::span<const std::size_t> order) const;
 
     const brenvik::form::Window &window;
     std::vector<QWidget *> widgets;

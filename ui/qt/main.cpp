@@ -4,7 +4,8 @@
 #include "main.h"
 
 #include "ATCommandList.h"
-#include "FormStyle.h"
+#include "FontAndIcons.h"
+#include "TopLevelWindows.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -4,6 +4,8 @@
 #include "ATCommandList.h"
 
 #include "ControlIds.h"
+#include "TopLevelWindows.h"
+#include "WideText.h"
 
 #include <commctrl.h>
 

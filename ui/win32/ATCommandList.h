@@ -5,7 +5,8 @@
 
 #include "ClickFlow.h"
 #include "FormControls.h"
-#include "FormStyle.h"
+#include "FormFont.h"
+#include "Icons.h"
 
 #include <windows.h>
 

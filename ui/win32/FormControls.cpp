@@ -4,10 +4,11 @@
 #include "FormControls.h"
 
 #include "ControlIds.h"
+#include "TopLevelWindows.h"
+#include "WideText.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <array>
 #include <string>
 
@@ -22,134 +23,51 @@ namespace {
 constexpr int groupFrameSide = 2;
 constexpr int groupFrameTop = 10;
 
-bool IsChildOf(const form::Control &control, const form::Window &window, std::size_t parentRow)
+// A child control with the given class, text, style and control ID.
+HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DWORD style, int id,
+                DWORD exStyle = 0)
 {
-    return parentRow < window.controls.size() ? control.parent == window.controls[parentRow].name
-                                              : control.parent.empty();
+    HWND control = CreateWindowExW(exStyle, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                                   0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (!control)
+        ThrowLastError("CreateWindowEx");
+    return control;
 }
 
-// The first place in the keyboard order in a control or anything in it; 0
-// for none.
-int FirstTabOrder(const form::Window &window, std::size_t row)
+// The size a label needs to show its whole text in the font selected into `dc`.
+SIZE LabelSize(HDC dc, std::wstring_view text)
 {
-    int first = window.controls[row].tabOrder;
-    for (std::size_t child = row + 1; child < window.controls.size(); ++child)
-        if (IsChildOf(window.controls[child], window, row))
-            if (const int inside = FirstTabOrder(window, child); inside > 0 && (first == 0 || inside < first))
-                first = inside;
-    return first;
+    RECT extent{};
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &extent,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    // Hinted glyphs can end a few pixels past the measured advance (seen
+    // with substituted faces): one average character of room keeps the last
+    // one whole.
+    return {extent.right - extent.left + metrics.tmAveCharWidth, extent.bottom - extent.top};
 }
 
-// Whether a multi-line text fills the group in this row.
-bool HoldsText(const form::Window &window, std::size_t row)
+// Screen readers name a field after the static text made right before it,
+// shown or not: a hidden one holds its name, so that where the visible
+// labels are made does not matter.
+void AddHiddenName(HWND parent, form::Text name)
 {
-    for (std::size_t child = row + 1; child < window.controls.size(); ++child)
-        if (IsChildOf(window.controls[child], window, row) && window.controls[child].kind == form::Kind::memo
-            && window.controls[child].dock == form::Dock::rest)
-            return true;
-    return false;
+    ShowWindow(AddControl(parent, WC_STATICW, name, SS_NOPREFIX, 0), SW_HIDE);
 }
-
-// Docks and places the children of `parentRow` (the window itself when it
-// is no row): docked ones in `room`, the others at their places from
-// `origin`; then their own children.
-struct Placing {
-    const form::Window &window;
-    const std::vector<HWND> &handles;
-    Scale scale;
-    HDC measure;
-
-    void Children(std::size_t parentRow, RECT room, POINT origin) const
-    {
-        const std::size_t first = parentRow < handles.size() ? parentRow + 1 : 0;
-        std::vector<std::pair<std::size_t, RECT>> placed;
-        RECT free = room;
-        for (std::size_t row = first; row < handles.size(); ++row) {
-            const form::Control &control = window.controls[row];
-            if (!IsChildOf(control, window, parentRow))
-                continue;
-            const int height = scale(control.rect.height);
-            if (control.dock == form::Dock::top) {
-                placed.emplace_back(row, RECT{free.left, free.top, free.right, free.top + height});
-                free.top += height;
-            } else if (control.dock == form::Dock::bottom) {
-                placed.emplace_back(row, RECT{free.left, free.bottom - height, free.right, free.bottom});
-                free.bottom -= height;
-            } else if (control.dock == form::Dock::none) {
-                SIZE size{scale(control.rect.width), height};
-                if (control.rect.width == 0) // a label, as large as its text
-                    size = LabelSize(measure, WindowText(handles[row]));
-                else if (control.rect.height == 0) // a drop-down list, with its list
-                    size.cy = scale(form::layout::DropDownHeight);
-                const POINT at{origin.x + scale(control.rect.left), origin.y + scale(control.rect.top)};
-                placed.emplace_back(row, RECT{at.x, at.y, at.x + size.cx, at.y + size.cy});
-            }
-        }
-        for (std::size_t row = first; row < handles.size(); ++row)
-            if (IsChildOf(window.controls[row], window, parentRow)
-                && window.controls[row].dock == form::Dock::rest)
-                placed.emplace_back(row, free);
-
-        for (const auto &[row, rect] : placed) {
-            const HWND handle = handles[row];
-            MoveWindow(handle, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
-            switch (window.controls[row].kind) {
-            case form::Kind::tabs: {
-                // The pages lie above the tab control, in its display area.
-                RECT display{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-                TabCtrl_AdjustRect(handle, FALSE, &display);
-                OffsetRect(&display, rect.left, rect.top);
-                Children(row, display, {display.left, display.top});
-                break;
-            }
-            case form::Kind::page:
-                Children(row, {0, 0, rect.right - rect.left, rect.bottom - rect.top}, {0, 0});
-                break;
-            case form::Kind::group:
-                // A group holds no windows: its controls stand beside it in its
-                // page. A text filling a group covers it whole, its own border
-                // then being the one frame around it.
-                Children(row,
-                         HoldsText(window, row)
-                             ? rect
-                             : RECT{rect.left + scale(groupFrameSide), rect.top + scale(groupFrameTop),
-                                    rect.right - scale(groupFrameSide), rect.bottom - scale(groupFrameSide)},
-                         {rect.left, rect.top});
-                break;
-            default:
-                break;
-            }
-        }
-    }
-};
 
 } // namespace
 
+// Controls are made in the keyboard's order, which the dialog manager's Tab
+// key follows.
 void FormControls::Create(HWND frameWindow, const wchar_t *pageClass, void *pageData)
 {
     frame = frameWindow;
     handles.assign(window.controls.size(), nullptr);
-    CreateChildren(handles.size(), pageClass, pageData);
-}
-
-// Controls are made in the keyboard's order, which the dialog manager's Tab
-// key follows, each group right before its contents; one that takes no
-// focus keeps its place after those before it in the table.
-void FormControls::CreateChildren(std::size_t parentRow, const wchar_t *pageClass, void *pageData)
-{
-    std::vector<std::pair<int, std::size_t>> children; // (place, row)
-    int latest = 0;
-    for (std::size_t row = parentRow < handles.size() ? parentRow + 1 : 0; row < handles.size(); ++row)
-        if (IsChildOf(window.controls[row], window, parentRow)) {
-            latest = std::max(latest, FirstTabOrder(window, row));
-            children.emplace_back(FirstTabOrder(window, row) > 0 ? FirstTabOrder(window, row) : latest, row);
-        }
-    std::stable_sort(children.begin(), children.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (const auto &[place, row] : children) {
-        CreateControl(row, pageClass, pageData);
-        CreateChildren(row, pageClass, pageData);
-    }
+    const form::ControlRows order = form::MakingOrder(window);
+    for (std::size_t made = 0; made < handles.size(); ++made)
+        CreateControl(order.at(made), pageClass, pageData);
 }
 
 void FormControls::CreateControl(std::size_t row, const wchar_t *pageClass, void *pageData)
@@ -190,24 +108,18 @@ void FormControls::CreateControl(std::size_t row, const wchar_t *pageClass, void
         handle = AddControl(parent, WC_STATICW, control.text, SS_LEFT | SS_NOPREFIX, id);
         break;
     case form::Kind::dropDown:
+        AddHiddenName(parent, FieldName(row));
         handle = AddControl(parent, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, id);
         for (const form::Text item : control.items)
             SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
         SendMessageW(handle, CB_SETCURSEL, 0, 0);
         break;
-    case form::Kind::edit: {
-        // Screen readers name an edit field after the static text made
-        // right before it, shown or not: a hidden one holds the group's caption.
-        const HWND name = CreateWindowExW(0, WC_STATICW, Wide(window.controls[ParentRow(row)].text).c_str(),
-                                          WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, parent, nullptr,
-                                          GetModuleHandleW(nullptr), nullptr);
-        if (name == nullptr)
-            ThrowLastError("CreateWindowEx");
+    case form::Kind::edit:
+        AddHiddenName(parent, FieldName(row));
         handle
             = AddControl(parent, WC_EDITW, control.text, WS_TABSTOP | ES_AUTOHSCROLL, id, WS_EX_CLIENTEDGE);
         SendMessageW(handle, EM_SETLIMITTEXT, static_cast<WPARAM>(control.maxLength), 0);
         break;
-    }
     case form::Kind::button:
         // A plain push button: never the default, so Enter in a field starts nothing.
         handle = AddControl(parent, WC_BUTTONW, control.text, WS_TABSTOP | BS_PUSHBUTTON, id);
@@ -226,11 +138,20 @@ void FormControls::CreateControl(std::size_t row, const wchar_t *pageClass, void
 
 void FormControls::Layout(Scale scale, HFONT font) const
 {
+    const form::ControlPlaces places = form::PlaceControls(window, Insets(scale), scale);
     // Labels are measured in one go, in the form's font.
     const HDC measure = CreateCompatibleDC(nullptr);
     const HGDIOBJ oldFont = SelectObject(measure, font);
-    const Placing placing{window, handles, scale, measure};
-    placing.Children(handles.size(), {0, 0, scale(window.clientWidth), scale(window.clientHeight)}, {0, 0});
+    for (std::size_t row = 0; row < handles.size(); ++row) {
+        const form::Rect &place = places.at(row);
+        SIZE size{place.width, place.height};
+        if (size.cx == 0) // a label, as large as its text
+            size = LabelSize(measure, WindowText(handles[row]));
+        else if (size.cy == 0) // a drop-down list, with its list
+            size.cy = scale(form::layout::DropDownHeight);
+        const POINT origin = Origin(row, places);
+        MoveWindow(handles[row], origin.x + place.left, origin.y + place.top, size.cx, size.cy, TRUE);
+    }
     SelectObject(measure, oldFont);
     DeleteDC(measure);
 
@@ -264,9 +185,53 @@ std::vector<HWND> FormControls::Pages() const
     return pages;
 }
 
+form::Insets FormControls::Insets(Scale scale) const
+{
+    // A group without a caption has no inset: a multi-line text filling it
+    // covers it whole, its own border then being the one frame around it.
+    form::Insets insets{
+        .tabPages = {},
+        .group = {scale(groupFrameSide), scale(groupFrameTop), scale(groupFrameSide), scale(groupFrameSide)},
+        .plainGroup = {}};
+    // The pages lie above the tab control, in its display area, which keeps
+    // the same edges at any size: measured at the window's.
+    const RECT client{0, 0, scale(window.clientWidth), scale(window.clientHeight)};
+    for (std::size_t row = 0; row < handles.size(); ++row)
+        if (window.controls[row].kind == form::Kind::tabs) {
+            RECT display = client;
+            TabCtrl_AdjustRect(handles[row], FALSE, &display);
+            insets.tabPages
+                = {display.left, display.top, client.right - display.right, client.bottom - display.bottom};
+        }
+    return insets;
+}
+
+// Where the client area of a control's parent lies in the window the
+// control is made in: a tab control, whose pages lie above it, and a group,
+// which holds no windows, are not that window, so their places add up.
+POINT FormControls::Origin(std::size_t row, const form::ControlPlaces &places) const
+{
+    POINT origin{0, 0};
+    const HWND madeIn = WindowParent(row);
+    for (std::size_t at = ParentRow(row); at < handles.size() && handles[at] != madeIn; at = ParentRow(at)) {
+        origin.x += places.at(at).left;
+        origin.y += places.at(at).top;
+    }
+    return origin;
+}
+
 std::size_t FormControls::ParentRow(std::size_t row) const
 {
     return form::IndexOf(window.controls, window.controls[row].parent);
+}
+
+form::Text FormControls::FieldName(std::size_t row) const
+{
+    const form::Control &field = window.controls[row];
+    const std::size_t label = form::IndexOf(window.controls, field.hint);
+    return field.kind == form::Kind::dropDown && label < window.controls.size()
+               ? window.controls[label].text
+               : window.controls[ParentRow(row)].text;
 }
 
 // The window a control is made in: its tab page, or the window itself.

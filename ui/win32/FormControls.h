@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "DpiScale.h"
 #include "FormLayout.h"
-#include "FormStyle.h"
 
 #include <windows.h>
 
@@ -13,10 +13,10 @@
 namespace win32 {
 
 // The controls of one window of the form's description, made by walking its
-// table: one control a row, with the row's control ID, docked and placed as
-// the row says at the window's DPI. How each kind of control is made in
-// Win32 is written here; what it says and where it stands comes from the
-// table.
+// table: one control a row, with the row's control ID, in the description's
+// making order, each where the description places it at the window's DPI.
+// How each kind of control is made in Win32 is written here; what it says
+// and where it stands comes from the table.
 class FormControls
 {
 public:
@@ -27,8 +27,8 @@ public:
     // Makes the controls in `frame`, the window itself. Tab pages are
     // windows of `pageClass`, handed `pageData` when they are made.
     void Create(HWND frame, const wchar_t *pageClass = nullptr, void *pageData = nullptr);
-    // Docks, places and sizes every control at `scale`, labels as large as
-    // their text in `font`.
+    // Places and sizes every control at `scale`, labels as large as their
+    // text in `font`.
     void Layout(Scale scale, HFONT font) const;
 
     // The named control.
@@ -40,8 +40,13 @@ public:
     [[nodiscard]] std::vector<HWND> Pages() const;
 
 private:
-    void CreateChildren(std::size_t parentRow, const wchar_t *pageClass, void *pageData);
     void CreateControl(std::size_t row, const wchar_t *pageClass, void *pageData);
+    // What the tab control and the groups keep around what is docked in them, at `scale`.
+    [[nodiscard]] brenvik::form::Insets Insets(Scale scale) const;
+    [[nodiscard]] POINT Origin(std::size_t row, const brenvik::form::ControlPlaces &places) const;
+    // What screen readers call the field in `row`: a drop-down list, the
+    // label beside it (its hint); an edit field, its group's caption.
+    [[nodiscard]] brenvik::form::Text FieldName(std::size_t row) const;
     [[nodiscard]] std::size_t ParentRow(std::size_t row) const;
     [[nodiscard]] HWND WindowParent(std::size_t row) const;
 

@@ -7,8 +7,10 @@
 // (a CJK face without Latin letters draws every caption as empty boxes), or
 // on one far too large for the form: both are checked, never taken on trust.
 
+#include "FormFont.h"
+
 #include "FormLayout.h"
-#include "FormStyle.h"
+#include "WideText.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -193,6 +195,26 @@ UniqueFont FormFont(Scale scale)
     if (found == chosen.end())
         found = chosen.insert(chosen.end(), {scale.dpi, ChooseFormFont(scale)});
     return UniqueFont(CreateFontIndirectW(&found->second));
+}
+
+UniqueFont StatusFont(Scale scale)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, scale.dpi) == FALSE)
+        return {};
+    return UniqueFont(CreateFontIndirectW(&metrics.lfStatusFont));
+}
+
+void SetFontOfChildren(HWND window, HFONT font)
+{
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM font) {
+            SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(font));
 }
 
 } // namespace win32

@@ -7,8 +7,6 @@
 // texture up to its frame, with every label, group and picture drawn over
 // it; with no visual style, or in high contrast, the classic button face.
 
-#include "FormStyle.h"
-
 #include <windows.h>
 
 namespace win32 {

@@ -6,6 +6,8 @@
 #include "ATCommandList.h"
 #include "ControlIds.h"
 #include "Resources.h"
+#include "TopLevelWindows.h"
+#include "WideText.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -17,7 +19,10 @@ using namespace win32;
 
 namespace {
 
-// The form's own name, for tools that find windows by their class.
+// The tab pages' window class. The description names the classes of the
+// two windows, which tools find by them; a page is a control there, which
+// tools reach by its control ID like any other, so its class needs no name
+// from the description.
 constexpr wchar_t pageClassName[] = L"BrenvikTabPage";
 
 } // namespace

@@ -5,32 +5,16 @@
 
 #include "FormText.h"
 
-#include <QFont>
-#include <QIcon>
 #include <QMessageBox>
 #include <QString>
-#include <Qt>
 
 class QWidget;
 
-// What both windows share: their font, icon and fixed-size frame, and the
-// one way this program shows a message box.
+// What both windows do as top-level windows: a fixed-size frame centred on
+// its screen, and the one way this program shows a message box.
 
 // The caption of every message box: the program's web address.
 inline constexpr const char *MessageCaption = brenvik::form::MessageCaption.data();
-
-// One of the windows' fixed texts as Qt shows it.
-[[nodiscard]] inline QString QtText(brenvik::form::Text text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// "MS Sans Serif", 12 pixels high; where that font is not installed, the
-// Liberation Sans face that the program carries takes its place.
-[[nodiscard]] QFont FormFont();
-
-[[nodiscard]] QIcon ProgramIcon();
-[[nodiscard]] QIcon LogoIcon();
 
 // Gives `window` a fixed client area of `width` by `height` pixels and a
 // title bar with the close box, plus a minimise button where asked for.

@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 // SPDX-License-Identifier: MIT
 
-#include "FormStyle.h"
+#include "TopLevelWindows.h"
 
+#include "FormText.h"
 #include "Resources.h"
-
-#include <commctrl.h>
 
 #include <system_error>
 
@@ -16,102 +15,6 @@ using brenvik::form::MessageCaption;
 void ThrowLastError(const char *what)
 {
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
-}
-
-UniqueFont StatusFont(Scale scale)
-{
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, scale.dpi) == FALSE)
-        return {};
-    return UniqueFont(CreateFontIndirectW(&metrics.lfStatusFont));
-}
-
-UniqueIcon LoadIconAt(int resource, int size)
-{
-    return UniqueIcon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-}
-
-void WindowIcons::Apply(HWND window, Scale scale)
-{
-    big = LoadIconAt(BRENVIK_ICON_PROGRAM, GetSystemMetricsForDpi(SM_CXICON, scale.dpi));
-    small = LoadIconAt(BRENVIK_ICON_PROGRAM, GetSystemMetricsForDpi(SM_CXSMICON, scale.dpi));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
-}
-
-std::wstring Wide(std::string_view utf8)
-{
-    if (utf8.empty())
-        return {};
-    const int size = static_cast<int>(utf8.size());
-    std::wstring text(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), static_cast<int>(text.size()));
-    return text;
-}
-
-std::string Utf8(std::wstring_view text)
-{
-    if (text.empty())
-        return {};
-    // Unpaired surrogates become U+FFFD: the generators then reject them
-    // like any other character that is not a digit.
-    const int size = static_cast<int>(text.size());
-    std::string bytes(static_cast<std::size_t>(
-                          WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-                      '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                        nullptr);
-    return bytes;
-}
-
-std::wstring WindowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::string WindowTextUtf8(HWND window)
-{
-    return Utf8(WindowText(window));
-}
-
-HWND AddControl(HWND parent, const wchar_t *className, std::string_view text, DWORD style, int id,
-                DWORD exStyle)
-{
-    HWND control = CreateWindowExW(exStyle, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
-                                   0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleW(nullptr), nullptr);
-    if (!control)
-        ThrowLastError("CreateWindowEx");
-    return control;
-}
-
-void SetFontOfChildren(HWND window, HFONT font)
-{
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM font) {
-            SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(font));
-}
-
-SIZE LabelSize(HDC dc, std::wstring_view text)
-{
-    RECT extent{};
-    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &extent,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    // Hinted glyphs can end a few pixels past the measured advance (seen
-    // with substituted faces): one average character of room keeps the last
-    // one whole.
-    return {extent.right - extent.left + metrics.tmAveCharWidth, extent.bottom - extent.top};
 }
 
 namespace {
