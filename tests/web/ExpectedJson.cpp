@@ -71,15 +71,19 @@ std::string Layout()
                        })
                + "}";
     });
+    const std::string order = Array(layout::keyboardOrder, [](const layout::TabOrder &tab) {
+        return "{\"tab\": " + std::to_string(tab.tab) + ", \"controls\": "
+               + Array(tab.controls, [](std::string_view name) { return JsonQuoted(name); }) + "}";
+    });
     const auto rect = [](const layout::Rect &r) {
         return Numbers({r.left, r.top, r.width, r.height});
     };
     return "{\"mainClient\": " + Numbers({layout::mainClient.width, layout::mainClient.height})
            + ", \"resultClient\": " + Numbers({layout::resultClient.width, layout::resultClient.height})
-           + ", \"statusBarHeight\": " + std::to_string(layout::statusBarHeight)
-           + ", \"webPanelWidth\": " + std::to_string(layout::webPanelWidth)
-           + ", \"resultGroup\": " + rect(layout::resultGroup) + ", \"okButton\": " + rect(layout::okButton)
-           + ",\n  \"places\": " + places + ",\n  \"dockedPages\": " + pages + "}";
+           + ", \"statusBarHeight\": " + std::to_string(layout::statusBarHeight) + ", \"webPanelWidth\": "
+           + std::to_string(layout::webPanelWidth) + ", \"resultGroup\": " + rect(layout::resultGroup)
+           + ", \"okButton\": " + rect(layout::okButton) + ",\n  \"places\": " + places
+           + ",\n  \"dockedPages\": " + pages + ",\n  \"keyboardOrder\": " + order + "}";
 }
 
 } // namespace

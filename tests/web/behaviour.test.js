@@ -1,16 +1,43 @@
 // SPDX-FileCopyrightText: 2026 Brenvik Config Assistant developers
 // SPDX-License-Identifier: MIT
 
-// The list read but never changed, and failures told in an error box.
-// Every rejection and every list, in each engine: engines.test.js.
+// Every create button of the description at work, the list read but
+// never changed, and failures told in an error box. Every rejection and
+// every list, in each engine: engines.test.js.
 
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
-import { closeWindow, expected, form, launch, openPage, openWindow, showTab } from './support.js';
+import { closeWindow, control, expected, form, launch, mainWindow, openPage, openWindow, showTab } from './support.js';
 
 let browser;
 before(async () => { browser = await launch(); });
 after(() => browser.close());
+
+// Every button whose row says what its click does, at the defaults:
+// the list its action makes.
+const defaultLists = { studyList: expected.studyDefaults16, beaconList: expected.beaconDefaults };
+const pageOf = (name) => {
+    let at = control(name);
+    while (at.kind !== 'page')
+        at = control(at.parent);
+    return at.name;
+};
+
+describe('every create button makes its action\'s list', () => {
+    let page, errors;
+    before(async () => ({ page, errors } = await openPage(browser)));
+    for (const button of mainWindow.controls.filter((c) => c.click)) {
+        test(`${button.name}: ${button.click.action}`, async () => {
+            await page.reload();
+            await showTab(page, pageOf(button.name));
+            await page.click(`#${button.name}`);
+            assert.deepEqual((await openWindow(page)).lines, defaultLists[button.click.action]);
+            await page.click('#btnOK');
+            await page.locator('dialog').waitFor({ state: 'detached' });
+        });
+    }
+    test('no script error', () => assert.deepEqual(errors, []));
+});
 
 describe('the list window', () => {
     let page, errors;
