@@ -65,9 +65,10 @@ const manifest = {
     start_url: './',
     scope: './',
     display: 'standalone',
-    // The icon's blue, and the page's ground around the window.
+    // The icon's blue, and the face the page opens with on a phone, in
+    // one column (form.css's light scheme).
     theme_color: '#245a9c',
-    background_color: '#dcdcdc',
+    background_color: '#f0f0f0',
     icons: icons.filter((icon) => icon.purpose).map(({ src, size, purpose }) =>
         ({ src, sizes: `${size}x${size}`, type: 'image/png', purpose })),
 };
