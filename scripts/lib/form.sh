@@ -23,8 +23,9 @@ build_form_facts() {
     fi
 }
 
-# form_facts: builds tools/form-facts and sets what it prints: MESSAGE_CAPTION; for each window (frmMain, frmResult)
-# NAME_CAPTION, NAME_CLASS and NAME_CLIENT (WIDTHxHEIGHT at 96 DPI); for each control
+# form_facts: builds tools/form-facts and sets what it prints:
+# MESSAGE_CAPTION; for each window (frmMain, frmResult) NAME_CAPTION,
+# NAME_CLASS and NAME_CLIENT (WIDTHxHEIGHT at 96 DPI); for each control
 # TABS_TO_NAME, the presses of Tab from where the focus starts (the tab
 # strip, in the list window the list) to it. Then the keys of the steps the
 # scripts take (below).

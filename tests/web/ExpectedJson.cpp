@@ -19,15 +19,6 @@ namespace {
 
 using namespace brenvik::expect;
 
-template<typename Lines>
-std::string List(const Lines &lines)
-{
-    std::string out = "[";
-    for (const std::string_view line : lines)
-        out += (out.size() > 1 ? ",\n    " : "\n    ") + JsonQuoted(line);
-    return out + "]";
-}
-
 void Field(const char *name, const std::string &value, bool last = false)
 {
     std::printf("  %s: %s%s\n", JsonQuoted(name).c_str(), value.c_str(), last ? "" : ",");
@@ -72,8 +63,8 @@ std::string Layout()
                + "}";
     });
     const std::string order = Array(layout::keyboardOrder, [](const layout::TabOrder &tab) {
-        return "{\"tab\": " + std::to_string(tab.tab) + ", \"controls\": "
-               + Array(tab.controls, [](std::string_view name) { return JsonQuoted(name); }) + "}";
+        return "{\"tab\": " + std::to_string(tab.tab) + ", \"controls\": " + Array(tab.controls, JsonQuoted)
+               + "}";
     });
     const auto rect = [](const layout::Rect &r) {
         return Numbers({r.left, r.top, r.width, r.height});
@@ -105,28 +96,25 @@ int main()
     for (const auto &[name, text] : messages)
         named += (named.size() > 1 ? ",\n    " : "\n    ") + JsonQuoted(name) + ": " + JsonQuoted(text);
     Field("messages", named + "}");
-    Field("studyDefaults16", List(studyDefaults16));
-    Field("studyExample128", List(studyExample128));
-    Field("beaconDefaults", List(beaconDefaults));
+    Field("studyDefaults16", Array(studyDefaults16, JsonQuoted));
+    Field("studyExample128", Array(studyExample128, JsonQuoted));
+    Field("beaconDefaults", Array(beaconDefaults, JsonQuoted));
     Field("workedNotify", JsonQuoted(workedNotify));
     Field("workedWrite", JsonQuoted(workedWrite));
     Field("defaultBeaconUuid", JsonQuoted(defaultBeaconUuid));
 
-    std::string study = "[";
-    for (const StudyRejection &row : studyRejections)
-        study += (study.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ") + JsonQuoted(row.name)
-                 + ", \"notify\": " + JsonQuoted(row.notify) + ", \"write\": " + JsonQuoted(row.write)
-                 + ", \"uuidType\": " + std::to_string(row.uuidType) + ", \"message\": "
-                 + JsonQuoted(row.message) + ", \"focus\": " + JsonQuoted(row.focus) + "}";
-    Field("studyRejections", study + "]");
-
-    std::string beacon = "[";
-    for (const BeaconRejection &row : beaconRejections)
-        beacon += (beacon.size() > 1 ? ",\n    " : "\n    ") + std::string("{\"name\": ")
-                  + JsonQuoted(row.name) + ", \"uuid\": " + JsonQuoted(row.uuid) + ", \"major\": "
-                  + JsonQuoted(row.major) + ", \"minor\": " + JsonQuoted(row.minor) + ", \"message\": "
-                  + JsonQuoted(row.message) + ", \"focus\": " + JsonQuoted(row.focus) + "}";
-    Field("beaconRejections", beacon + "]");
+    Field("studyRejections", Array(studyRejections, [](const StudyRejection &row) {
+              return "{\"name\": " + JsonQuoted(row.name) + ", \"notify\": " + JsonQuoted(row.notify)
+                     + ", \"write\": " + JsonQuoted(row.write) + ", \"uuidType\": "
+                     + std::to_string(row.uuidType) + ", \"message\": " + JsonQuoted(row.message)
+                     + ", \"focus\": " + JsonQuoted(row.focus) + "}";
+          }));
+    Field("beaconRejections", Array(beaconRejections, [](const BeaconRejection &row) {
+              return "{\"name\": " + JsonQuoted(row.name) + ", \"uuid\": " + JsonQuoted(row.uuid)
+                     + ", \"major\": " + JsonQuoted(row.major) + ", \"minor\": " + JsonQuoted(row.minor)
+                     + ", \"message\": " + JsonQuoted(row.message) + ", \"focus\": " + JsonQuoted(row.focus)
+                     + "}";
+          }));
     Field("layout", Layout(), true);
     std::printf("}\n");
     return 0;

@@ -10,10 +10,9 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import { WaitFor, engines } from './engines.js';
-import { expected, form, mainWindow } from './support.js';
+import { expected, form, pages } from './support.js';
 
 const fieldIds = ['edtCharNotify', 'edtCharWrite', 'edtiBeaconUUID', 'edtiBeaconMajor', 'edtiBeaconMinor'];
-const pages = mainWindow.controls.filter((c) => c.kind === 'page').map((c) => c.name);
 
 const rejections = [
     ...expected.studyRejections.map((row) => ({ ...row, tab: 'tbStudy', button: 'btnShow',
@@ -171,7 +170,7 @@ for (const engine of engines) {
                         await document.fonts.ready;
                     }, face);
                     const seen = [];
-                    for (const tab of pages) {
+                    for (const { name: tab } of pages) {
                         await session.click(`#${tab}-tab`);
                         seen.push(...await session.evaluate(TextsOutside));
                     }

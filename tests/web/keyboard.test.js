@@ -8,7 +8,7 @@
 
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
-import { expected, focusedId, launch, mainWindow, openPage, openWindow, showTab } from './support.js';
+import { expected, focusedId, launch, openPage, openWindow, pages, showTab } from './support.js';
 
 let browser, context, page, errors;
 before(async () => {
@@ -37,9 +37,8 @@ test('the focus is on the tab strip when the page opens', async () => {
 
 // As the window suites expect it (the Write field before the Notify
 // field, though it stands below it), for each tab that has stops.
-const pages = mainWindow.controls.filter((c) => c.kind === 'page').map((c) => c.name);
 const tabOrders = expected.layout.keyboardOrder.filter(({ controls }) => controls.length > 0)
-    .map(({ tab, controls }) => ({ tab: pages[tab], order: controls }));
+    .map(({ tab, controls }) => ({ tab: pages[tab].name, order: controls }));
 
 describe('Tab goes from the tab strip through the page in its order', () => {
     for (const { tab, order } of tabOrders) {

@@ -8,12 +8,11 @@
 
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
-import { expected, mainWindow, openWindow, resultWindow, showTab, withCdpPage } from './support.js';
+import { expected, mainWindow, openWindow, pages, resultWindow, showTab, withCdpPage } from './support.js';
 
 let page, cdp;
 withCdpPage(['DOM', 'CSS'], (opened) => ({ page, cdp } = opened));
 
-const pages = mainWindow.controls.filter((c) => c.kind === 'page');
 // Where the window suites of both desktop programs expect each control
 // (tests/shared/ExpectedLayout.h): written out, not the description.
 const { layout } = expected;

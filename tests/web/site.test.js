@@ -146,7 +146,7 @@ function BuildChanged(folder) {
     const site = { folder: join(folder, 'site'), headers: join(folder, 'site-headers.txt') };
     execFileSync(process.execPath, [source('ui/web/build-site.mjs'), '--form', join(folder, 'form.json'),
         '--wasm', wasmPath, '--font', path('BRENVIK_WEB_FONT', 'web/form-face.woff'),
-        '--logo', source('icons/brenvik-logo-32.png'), '--description', description,
+        '--logo', source('icons/brenvik-logo.svg'), '--description', description,
         '--out', site.folder, '--headers', site.headers]);
     return { ...site, caption: changed.windows[0].caption };
 }

@@ -17,6 +17,8 @@ export const form = JSON.parse(readFileSync(path('BRENVIK_WEB_FORM', 'web/form.j
 export const expected = JSON.parse(readFileSync(path('BRENVIK_WEB_EXPECTED', 'web/expected.json'), 'utf8'));
 
 export const [mainWindow, resultWindow] = form.windows;
+// The main window's tab pages, in the order of their tabs.
+export const pages = mainWindow.controls.filter((c) => c.kind === 'page');
 export const control = (name) => form.windows.flatMap((window) => window.controls).find((c) => c.name === name);
 
 // Debian's Chromium, headless; chromium.launchPersistentContext takes the

@@ -183,22 +183,6 @@ inline constexpr Window ResultWindow{"frmResult",       "TfrmResult",       Resu
                                      ResultClientWidth, ResultClientHeight, ResultControls};
 inline constexpr std::array<const Window *, 2> Windows = {&MainWindow, &ResultWindow};
 
-// Every click reads controls of its own window that hold a value.
-consteval bool ClicksReadFields(const Window &window)
-{
-    for (const Control &button : window.controls)
-        for (const Text input : button.click.inputs) {
-            const auto field
-                = std::find_if(window.controls.begin(), window.controls.end(),
-                               [input](const Control &control) { return control.name == input; });
-            if (field == window.controls.end()
-                || (field->kind != Kind::edit && field->kind != Kind::dropDown))
-                return false;
-        }
-    return true;
-}
-static_assert(ClicksReadFields(MainWindow) && ClicksReadFields(ResultWindow));
-
 // As many controls as the largest window has.
 inline constexpr std::size_t MostControls = std::max(MainControls.size(), ResultControls.size());
 
@@ -357,16 +341,19 @@ constexpr std::size_t IndexOf(std::span<const Control> controls, Text name)
     return index;
 }
 
-// The controls in keyboard order.
-template<std::size_t N>
-constexpr std::array<const Control *, N> InTabOrder(const Window &window)
+// Every click reads controls of its own window that hold a value.
+consteval bool ClicksReadFields(const Window &window)
 {
-    std::array<const Control *, N> order{};
-    for (const Control &control : window.controls)
-        if (control.tabOrder > 0)
-            order.at(static_cast<std::size_t>(control.tabOrder - 1)) = &control;
-    return order;
+    for (const Control &button : window.controls)
+        for (const Text input : button.click.inputs) {
+            const std::size_t row = IndexOf(window.controls, input);
+            if (row == window.controls.size()
+                || (window.controls[row].kind != Kind::edit && window.controls[row].kind != Kind::dropDown))
+                return false;
+        }
+    return true;
 }
+static_assert(ClicksReadFields(MainWindow) && ClicksReadFields(ResultWindow));
 
 // The field a rejection names, by its control's name; empty for none.
 constexpr Text FieldName(FocusField field)

@@ -163,7 +163,8 @@ export function FormMarkup(description, { logo }) {
         window.clientWidth}px;--client-height:${window.clientHeight}px}\n`);
     const places = (window) => `${size(window)}@media ${queries[window.name]}{\n${client(window)}\n${
         WindowRules(window, description)}\n}`;
-    const captionBars = `@media ${queries[main.name]}{dialog.window > .caption{height:${CaptionBarHeight}px}}`;
+    // The dialogs' caption bars, as high as the queries have them.
+    const captionBars = `:root{--caption-bar-height:${CaptionBarHeight}px}`;
     const templates = dialogs.map((window) =>
         `<template id="${window.className}"><dialog id="${window.name}" class="window" aria-labelledby="${
             window.name}-caption"><div class="caption"><span id="${window.name}-caption">${Escaped(window.caption)
